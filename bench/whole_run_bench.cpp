@@ -1,0 +1,71 @@
+// One whole run of the program (start, read the log, ask, append, exit) against a log of
+// ten years of records, and the same run against a one-record log as the reference.
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+std::string Record() { return std::string("02/12/2026\0\0" "01/12/2026\0\0", 24); }
+
+class RunDirectory {
+ public:
+  explicit RunDirectory(int records) {
+    char pattern[] = "/tmp/vestralino-bench-XXXXXX";
+    dir_ = mkdtemp(pattern);
+    std::filesystem::copy_file(VESTRALINO_BINARY, dir_ + "/vestralino");
+    for (int i = 0; i < records; ++i) log_ += Record();
+    std::ofstream(dir_ + "/script") << "answer no\n";
+  }
+  ~RunDirectory() { std::filesystem::remove_all(dir_); }
+
+  void ResetLog() const {
+    std::ofstream(dir_ + "/quembral.log", std::ios::binary | std::ios::trunc) << log_;
+  }
+
+  // Runs the program headless; it answers No and appends one record.
+  int Run() const {
+    std::string binary = dir_ + "/vestralino";
+    std::vector<std::string> env_strings = {"VESTRALINO_DISPLAY=headless",
+                                            "VESTRALINO_SCRIPT=" + dir_ + "/script"};
+    std::vector<char*> env;
+    for (auto& e : env_strings) env.push_back(e.data());
+    env.push_back(nullptr);
+    char* argv[] = {binary.data(), nullptr};
+    pid_t pid;
+    if (posix_spawn(&pid, binary.c_str(), nullptr, nullptr, argv, env.data()) != 0) return -1;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+ private:
+  std::string dir_;
+  std::string log_;
+};
+
+void RunWithLog(benchmark::State& state) {
+  RunDirectory run(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    state.PauseTiming();
+    run.ResetLog();
+    state.ResumeTiming();
+    if (run.Run() != 0) state.SkipWithError("the run failed");
+  }
+}
+
+// Reference: a one-record log. Ten years: 3650 records.
+BENCHMARK(RunWithLog)->Arg(1)->Arg(3650)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();
