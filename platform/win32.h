@@ -116,14 +116,19 @@ constexpr DWORD ERROR_INSUFFICIENT_BUFFER = 122;
 constexpr DWORD ERROR_INVALID_NAME = 123;
 constexpr DWORD ERROR_MOD_NOT_FOUND = 126;
 constexpr DWORD ERROR_PROC_NOT_FOUND = 127;
+constexpr DWORD ERROR_NEGATIVE_SEEK = 131;
 constexpr DWORD ERROR_DIR_NOT_EMPTY = 145;
 constexpr DWORD ERROR_BAD_PATHNAME = 161;
 constexpr DWORD ERROR_ALREADY_EXISTS = 183;
+constexpr DWORD ERROR_NO_MORE_ITEMS = 259;
 constexpr DWORD ERROR_FILENAME_EXCED_RANGE = 206;
 constexpr DWORD ERROR_FILE_TOO_LARGE = 223;
+constexpr DWORD ERROR_NO_DATA = 232;
 constexpr DWORD ERROR_DIRECTORY = 267;
 constexpr DWORD ERROR_NO_UNICODE_TRANSLATION = 1113;
+constexpr DWORD ERROR_INVALID_FLAGS = 1004;
 constexpr DWORD ERROR_INVALID_WINDOW_HANDLE = 1400;
+constexpr DWORD ERROR_INVALID_MSGBOX_STYLE = 1438;
 constexpr DWORD ERROR_CANT_RESOLVE_FILENAME = 1921;
 
 // ---------------------------------------------------------------------------
@@ -240,6 +245,15 @@ constexpr UINT CP_UTF8 = 65001;
 constexpr DWORD MB_PRECOMPOSED = 0x00000001;
 constexpr DWORD MB_ERR_INVALID_CHARS = 0x00000008;
 constexpr DWORD WC_ERR_INVALID_CHARS = 0x00000080;
+constexpr UINT CP_MACCP = 2;
+constexpr UINT CP_THREAD_ACP = 3;
+constexpr DWORD MB_COMPOSITE = 0x00000002;
+constexpr DWORD MB_USEGLYPHCHARS = 0x00000004;
+constexpr DWORD WC_DISCARDNS = 0x00000010;
+constexpr DWORD WC_SEPCHARS = 0x00000020;
+constexpr DWORD WC_DEFAULTCHAR = 0x00000040;
+constexpr DWORD WC_COMPOSITECHECK = 0x00000200;
+constexpr DWORD WC_NO_BEST_FIT_CHARS = 0x00000400;
 
 // ---------------------------------------------------------------------------
 // Processes, threads, memory, modules
@@ -258,7 +272,25 @@ struct OSVERSIONINFOA {
 };
 static_assert(sizeof(OSVERSIONINFOA) == 148);
 
+constexpr BYTE VER_NT_WORKSTATION = 1;
+
+struct OSVERSIONINFOEXA {
+  DWORD dwOSVersionInfoSize;
+  DWORD dwMajorVersion;
+  DWORD dwMinorVersion;
+  DWORD dwBuildNumber;
+  DWORD dwPlatformId;
+  CHAR szCSDVersion[128];
+  WORD wServicePackMajor;
+  WORD wServicePackMinor;
+  WORD wSuiteMask;
+  BYTE wProductType;
+  BYTE wReserved;
+};
+static_assert(sizeof(OSVERSIONINFOEXA) == 156);
+
 constexpr DWORD STARTF_USESHOWWINDOW = 0x00000001;
+constexpr DWORD STARTF_USESTDHANDLES = 0x00000100;
 
 struct STARTUPINFOA {
   DWORD cb;
@@ -287,8 +319,10 @@ constexpr int SW_SHOW = 5;
 constexpr int SW_SHOWDEFAULT = 10;
 
 constexpr DWORD TLS_OUT_OF_INDEXES = 0xFFFFFFFF;
+constexpr DWORD INFINITE = 0xFFFFFFFF;
 
 constexpr UINT GMEM_FIXED = 0x0000;
+constexpr UINT GMEM_MOVEABLE = 0x0002;
 constexpr UINT GMEM_ZEROINIT = 0x0040;
 constexpr UINT GPTR = GMEM_FIXED | GMEM_ZEROINIT;
 
