@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/win32.h"
+#include "runtime/frame/frame_platform_calls.h"
 
 namespace runtime {
 
@@ -18,8 +19,16 @@ struct ProgramImage {
   void (*release_globals)() = nullptr;
 };
 
-// The image's entry: start-up, the main routine once, shut-down, ExitProcess with the
-// main routine's result (255 for a refused platform or a TLS failure).
+// Exit code of a refused platform and of a thread-local-storage failure.
+inline constexpr UINT kStartUpFailureExitCode = 255;
+
+// Start-up, the main routine once, shut-down; returns the exit code: the main routine's
+// result, or 255 when start-up gave up (refused platform, no TLS slot, no thread
+// record), in which case the main routine did not run. Leaves the process state as
+// start-up found it (no TLS slot, no main thread record) so it can run again.
+UINT RunProgram(const ProgramImage& program, const FramePlatformCalls& calls = {});
+
+// The image's entry: RunProgram, then ExitProcess with its exit code.
 [[noreturn]] void ProcessEntry(const ProgramImage& program);
 
 }  // namespace runtime
