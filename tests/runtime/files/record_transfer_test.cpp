@@ -1,0 +1,252 @@
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <string>
+
+#include "tests/runtime/files/files_fixture.h"
+
+namespace runtime {
+namespace {
+
+using namespace transfer_flag;
+using testing_support::ReadBytes;
+using testing_support::WriteBytes;
+
+constexpr std::uint16_t kBinary = 0x20C4;  // binary, read and write, shared
+constexpr std::uint16_t kRandomBoth = 0x04C4;
+
+std::string Records(const std::string& letters) {
+  std::string bytes;
+  for (char c : letters) bytes += std::string(24, c);
+  return bytes;
+}
+
+TEST_F(FilesTest, SequentialReadsStartAtTheBaseRecord) {
+  const std::string path = PathOf("abc");
+  WriteBytes(path, Records("ABC"));
+  for (std::uint32_t base : {0u, 1u}) {
+    SCOPED_TRACE(base);
+    ASSERT_EQ(Open(1, path, kRandomRead, 24, base), 0);
+    for (char expected : {'A', 'B', 'C'}) {
+      char record[24];
+      ASSERT_EQ(Transfer(1, 0, record, 24), 0);
+      EXPECT_EQ(std::string(record, 24), std::string(24, expected));
+    }
+    // A numbered read names the same record under either base.
+    char record[24];
+    ASSERT_EQ(Transfer(1, kReadRecord, record, 24, base + 1.0L), 0);
+    EXPECT_EQ(record[0], 'B');
+    EXPECT_EQ(Files().Find(1)->position, base + 1);
+    ASSERT_EQ(Close(1), 0);
+  }
+}
+
+TEST_F(FilesTest, ReadsPastTheEndAreZeroFilledWithoutError) {
+  const std::string path = PathOf("short");
+  WriteBytes(path, Records("AB") + "CCCCCC");  // 54 bytes: two records and six bytes
+  ASSERT_EQ(Open(1, path, kRandomRead), 0);
+  struct Case {
+    long double record;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {5, std::string(24, '\0')},
+      {3, "CCCCCC" + std::string(18, '\0')},
+      {2, std::string(24, 'B')},
+  };
+  for (const Case& c : cases) {
+    char record[24];
+    std::memset(record, 0x5A, sizeof record);
+    EXPECT_EQ(Transfer(1, kReadRecord, record, 24, c.record), 0);
+    EXPECT_EQ(std::string(record, 24), c.expected);
+  }
+}
+
+TEST_F(FilesTest, WritesGrowTheFileRecordByRecord) {
+  const std::string path = PathOf("grow");
+  ASSERT_EQ(Open(1, path, kRandomWrite), 0);
+  std::string first(24, '1');
+  ASSERT_EQ(Transfer(1, kWriteRecord, first.data(), 24, 1), 0);
+  EXPECT_EQ(ReadBytes(path).size(), 24u);
+  std::string third(24, '3');
+  ASSERT_EQ(Transfer(1, kWriteRecord, third.data(), 24, 3), 0);
+  EXPECT_EQ(ReadBytes(path), first + std::string(24, '\0') + third);
+  EXPECT_EQ(FileLength(frame_, 1), 72.0L);
+}
+
+TEST_F(FilesTest, ABlockLargerThanTheRecordWritesOneRecord) {
+  const std::string path = PathOf("wide");
+  ASSERT_EQ(Open(1, path, kRandomWrite), 0);
+  std::string block = std::string(24, 'r') + "overflow";
+  ASSERT_EQ(Transfer(1, kWriteRecord, block.data(), 32, 2), 0);
+  EXPECT_EQ(ReadBytes(path), std::string(24, '\0') + std::string(24, 'r'));
+}
+
+TEST_F(FilesTest, RecordNumbersOutsideTheFileAreRefused) {
+  ASSERT_EQ(Open(1, PathOf("bad"), kRandomBoth), 0);
+  char record[24] = {};
+  const long double kInfinity = std::numeric_limits<long double>::infinity();
+  const long double refused[] = {0, -1, 0.5L, 1e30L, -1e30L, kInfinity, std::nanl("")};
+  for (long double where : refused) {
+    EXPECT_EQ(Transfer(1, kReadRecord, record, 24, where), error::kBadRecordNumber) << where;
+    EXPECT_EQ(Transfer(1, kWriteRecord, record, 24, where), error::kBadRecordNumber) << where;
+  }
+  // Large but reachable record numbers would overflow the byte offset.
+  EXPECT_EQ(Transfer(1, kReadRecord, record, 24, 9e18L), error::kBadRecordNumber);
+  // Ties go to the even record: 1.5 is record 2, 2.5 is record 2 as well.
+  for (long double where : {1.5L, 2.5L}) {
+    EXPECT_EQ(Transfer(1, kReadRecord, record, 24, where), 0);
+    EXPECT_EQ(Files().Find(1)->position, 2);
+  }
+  EXPECT_EQ(ReadBytes(PathOf("bad")), "");
+}
+
+TEST_F(FilesTest, TransfersNeedAnOpenRandomOrBinaryFile) {
+  char record[24] = {};
+  EXPECT_EQ(Transfer(1, kReadRecord, record, 24, 1), error::kBadFileNameOrNumber);
+  ASSERT_EQ(Open(1, PathOf("out"), 0x0261), 0);
+  EXPECT_EQ(Transfer(1, kWriteRecord, record, 24, 1), error::kBadFileMode);
+  ASSERT_EQ(Open(2, PathOf("rnd"), kRandomWrite), 0);
+  ArrayTarget array{record, 24, 1};
+  EXPECT_EQ(Transfer(2, kWriteRecord | kArray, &array, 24, 1), error::kBadFileMode);
+  // A write on a read-only handle fails in the OS.
+  ASSERT_EQ(Open(3, PathOf("rnd2"), kRandomRead), 0);
+  EXPECT_EQ(Transfer(3, kWriteRecord, record, 24, 1), error::kPermissionDenied);
+}
+
+TEST_F(FilesTest, SizeZeroUsesTheRecordBuffer) {
+  const std::string path = PathOf("buffer");
+  WriteBytes(path, Records("XY"));
+  ASSERT_EQ(Open(1, path, kRandomBoth), 0);
+  ASSERT_EQ(Transfer(1, kReadRecord, nullptr, 0, 2), 0);
+  char* buffer = Files().Find(1)->buffer();
+  EXPECT_EQ(std::string(buffer, 24), std::string(24, 'Y'));
+  ASSERT_EQ(Transfer(1, kWriteRecord, nullptr, 0, 1), 0);
+  EXPECT_EQ(ReadBytes(path), Records("YY"));
+}
+
+TEST_F(FilesTest, VariableLengthStringsCarryALengthPrefix) {
+  const std::string path = PathOf("strings");
+  ASSERT_EQ(Open(1, path, kRandomBoth, 16), 0);
+  DynString hello = DynString::Copy(frame_.errors, "hello");
+  DynString long_text = DynString::Copy(frame_.errors, "twenty bytes of text");
+  ASSERT_EQ(Transfer(1, kWriteRecord | kDynString, &hello, 0, 1), 0);
+  ASSERT_EQ(Transfer(1, kWriteRecord | kDynString, &long_text, 0, 2), 0);
+  // The second is cut to what a 16-byte record holds after its prefix.
+  EXPECT_EQ(ReadBytes(path), std::string("\x05\x00hello", 7) + std::string(9, '\0') +
+                                 std::string("\x0E\x00twenty bytes o", 16));
+
+  DynString read_back = DynString::Copy(frame_.errors, "old");
+  ASSERT_EQ(Transfer(1, kReadRecord | kDynString, &read_back, 0, 1), 0);
+  EXPECT_EQ(read_back.view(), "hello");
+  ASSERT_EQ(Transfer(1, kReadRecord | kDynString, &read_back, 0, 2), 0);
+  EXPECT_EQ(read_back.view(), "twenty bytes o");
+  // Past the end there is no prefix: the variable is left alone.
+  ASSERT_EQ(Transfer(1, kReadRecord | kDynString, &read_back, 0, 9), 0);
+  EXPECT_EQ(read_back.view(), "twenty bytes o");
+}
+
+TEST_F(FilesTest, WideStringsHoldWholeUnitsEvenForAnOddPrefix) {
+  const std::string path = PathOf("odd");
+  WriteBytes(path, std::string("\x05\x00" "a\0b\0c", 7) + std::string(9, '\0'));
+  ASSERT_EQ(Open(1, path, kRandomRead, 16), 0);
+  DynString wide;
+  ASSERT_EQ(Transfer(1, kReadRecord | kDynString | kWideString, &wide, 0, 1), 0);
+  EXPECT_EQ(wide.view(), std::string("a\0b\0", 4));
+}
+
+TEST_F(FilesTest, RawStringsMoveTheirBytesAsTheyAre) {
+  const std::string path = PathOf("raw");
+  ASSERT_EQ(Open(1, path, kRandomBoth, 4), 0);
+  DynString text = DynString::Copy(frame_.errors, "abcdef");
+  ASSERT_EQ(Transfer(1, kWriteRecord | kDynString | kRawString, &text, 0, 1), 0);
+  EXPECT_EQ(ReadBytes(path), "abcd");
+  // The string keeps its length; what lies beyond the record is cleared.
+  DynString target = DynString::Copy(frame_.errors, "zzzzzz");
+  ASSERT_EQ(Transfer(1, kReadRecord | kDynString | kRawString, &target, 0, 1), 0);
+  EXPECT_EQ(target.view(), std::string("abcd\0\0", 6));
+}
+
+TEST_F(FilesTest, FieldMappedStringsStayInsideTheirHome) {
+  const std::string path = PathOf("fields");
+  WriteBytes(path, "0123456789");
+  ASSERT_EQ(Open(1, path, kRandomBoth, 10), 0);
+  DynString home = DynString::Copy(frame_.errors, "abcdef");
+  FieldMappedString field{&home, 0, 4, 10};  // cut to "ef"
+  ASSERT_EQ(Transfer(1, kReadRecord | kFieldMapped, &field, 0, 1), 0);
+  EXPECT_EQ(home.view(), "abcd01");
+  FieldMappedString outside{&home, 0, 50, 4};
+  EXPECT_EQ(Transfer(1, kReadRecord | kFieldMapped, &outside, 0, 1), 0);
+  EXPECT_EQ(home.view(), "abcd01");
+
+  // A field of file 1's own record buffer.
+  ASSERT_EQ(Transfer(1, kReadRecord, nullptr, 0, 1), 0);
+  FieldMappedString in_record{nullptr, 1, 8, 2};
+  ASSERT_EQ(Transfer(1, kWriteRecord | kFieldMapped, &in_record, 0, 1), 0);
+  EXPECT_EQ(ReadBytes(path), "8923456789");
+  FieldMappedString of_closed_file{nullptr, 42, 0, 2};
+  EXPECT_EQ(Transfer(1, kWriteRecord | kFieldMapped, &of_closed_file, 0, 1),
+            error::kBadFileNameOrNumber);
+}
+
+TEST_F(FilesTest, BinaryModeMovesBytesAtBytePositions) {
+  const std::string path = PathOf("bin");
+  ASSERT_EQ(Open(1, path, kBinary, 0, 1), 0);
+  std::string hello = "hello";
+  ASSERT_EQ(Transfer(1, kWriteRecord, hello.data(), 5, 1), 0);
+  ASSERT_EQ(Transfer(1, kWrite, hello.data(), 2), 0);  // continues at byte 5
+  EXPECT_EQ(Files().Find(1)->position, 7);
+  DynString raw = DynString::Copy(frame_.errors, "XY");
+  ASSERT_EQ(Transfer(1, kWriteRecord | kDynString | kRawString, &raw, 0, 2), 0);
+  EXPECT_EQ(Files().Find(1)->position, 1);  // the raw form leaves the position
+  EXPECT_EQ(ReadBytes(path), "hXYlohe");
+  EXPECT_EQ(Transfer(1, kWriteRecord, hello.data(), 5, 0), error::kBadRecordNumber);
+
+  char tail[4];
+  ASSERT_EQ(Transfer(1, kReadRecord, tail, 4, 6), 0);
+  EXPECT_EQ(std::string(tail, 4), std::string("he\0\0", 4));
+  EXPECT_EQ(Files().Find(1)->position, 7);
+}
+
+TEST_F(FilesTest, ArraysOfStringsRoundTripInBothLengthForms) {
+  const std::string path = PathOf("array");
+  ASSERT_EQ(Open(1, path, kBinary, 0, 1), 0);
+  std::array<DynString, 3> written = {DynString(), DynString::Copy(frame_.errors, "ab"),
+                                      DynString::Copy(frame_.errors, std::string(70000, 'x'))};
+  ArrayTarget out{written.data(), 3, 0};
+  frame_.errors.ClearError();
+  EXPECT_EQ(RecordTransfer(frame_, 1, kWriteRecord | kArray | kDynString, &out, 10, 1), 3u);
+  EXPECT_EQ(frame_.errors.ErrorCode(), 0);
+  const std::string bytes = ReadBytes(path);
+  EXPECT_EQ(bytes.substr(0, 12), std::string("\0\0\x02\0ab\xFF\xFF\x70\x11\x01\0", 12));
+  EXPECT_EQ(bytes.size(), 12u + 70000u);
+
+  std::array<DynString, 4> read_back;
+  read_back[3] = DynString::Copy(frame_.errors, "kept");
+  ArrayTarget in{read_back.data(), 4, 0};
+  EXPECT_EQ(RecordTransfer(frame_, 1, kReadRecord | kArray | kDynString, &in, 4, 1), 3u);
+  EXPECT_EQ(frame_.errors.ErrorCode(), 0);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(read_back[i].view(), written[i].view()) << i;
+  EXPECT_EQ(read_back[3].view(), "kept");
+}
+
+TEST_F(FilesTest, ArraysOfPlainElementsMoveInOneTransfer) {
+  const std::string path = PathOf("ints");
+  ASSERT_EQ(Open(1, path, kBinary, 0, 0), 0);
+  std::int32_t values[4] = {1, -2, 3, -4};
+  ArrayTarget out{values, 4, sizeof(std::int32_t)};
+  EXPECT_EQ(RecordTransfer(frame_, 1, kWriteRecord | kArray, &out, 100, 0), 4u);
+  std::int32_t read_back[6] = {9, 9, 9, 9, 9, 9};
+  ArrayTarget in{read_back, 6, sizeof(std::int32_t)};
+  // Only four are stored: the rest of the array is cleared.
+  EXPECT_EQ(RecordTransfer(frame_, 1, kReadRecord | kArray, &in, 6, 0), 4u);
+  EXPECT_EQ(std::memcmp(read_back, values, sizeof values), 0);
+  EXPECT_EQ(read_back[4], 0);
+  ArrayTarget no_size{values, 4, 0};
+  EXPECT_EQ(RecordTransfer(frame_, 1, kWriteRecord | kArray, &no_size, 4, 0), 0u);
+  EXPECT_EQ(frame_.errors.ErrorCode(), 0);
+}
+
+}  // namespace
+}  // namespace runtime
