@@ -1,0 +1,53 @@
+#include "platform/display/display_driver.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "platform/display/headless_driver.h"
+#include "platform/display/script.h"
+#include "platform/display/tty_driver.h"
+
+namespace platform {
+namespace {
+
+// The x11 backend is not written yet: no X display counts as reachable until it is.
+constexpr bool kX11BackendBuilt = false;
+
+bool InTerminal() { return isatty(STDIN_FILENO) == 1 && isatty(STDOUT_FILENO) == 1; }
+
+}  // namespace
+
+DisplayKind ChooseDisplayKind(const char* requested, bool x11_usable, bool in_terminal) {
+  std::string_view wanted = requested == nullptr ? "" : requested;
+  if (wanted == "headless") return DisplayKind::kHeadless;
+  if (wanted == "tty") return DisplayKind::kTty;
+  if (x11_usable) return DisplayKind::kX11;  // asked for, or the first choice
+  return in_terminal ? DisplayKind::kTty : DisplayKind::kHeadless;
+}
+
+std::unique_ptr<DisplayDriver> DisplayDriver::Create(Transcript& transcript) {
+  const char* requested = std::getenv("VESTRALINO_DISPLAY");
+  if (requested != nullptr && *requested != '\0') {
+    std::string_view wanted = requested;
+    if (wanted != "x11" && wanted != "tty" && wanted != "headless") {
+      std::fprintf(stderr, "vestralino: unknown VESTRALINO_DISPLAY \"%s\", choosing one\n",
+                   requested);
+      requested = nullptr;
+    }
+  }
+  switch (ChooseDisplayKind(requested, kX11BackendBuilt, InTerminal())) {
+    case DisplayKind::kTty:
+      return std::make_unique<TtyDriver>();
+    case DisplayKind::kX11:  // not built yet; ChooseDisplayKind never picks it
+    case DisplayKind::kHeadless:
+      break;
+  }
+  const char* script = std::getenv("VESTRALINO_SCRIPT");
+  return std::make_unique<HeadlessDriver>(
+      script != nullptr && *script != '\0' ? Script::Load(script) : Script(), transcript);
+}
+
+}  // namespace platform

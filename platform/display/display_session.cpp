@@ -1,0 +1,52 @@
+#include "platform/display/display_session.h"
+
+#include <cstdlib>
+#include <memory>
+#include <mutex>
+
+namespace platform {
+namespace {
+
+struct DisplaySession {
+  std::mutex lock;
+  std::unique_ptr<Transcript> transcript;
+  std::unique_ptr<DisplayDriver> driver;
+};
+
+DisplaySession& Session() {
+  static DisplaySession session;
+  return session;
+}
+
+Transcript& TranscriptLocked(DisplaySession& session) {
+  if (!session.transcript) {
+    const char* path = std::getenv("VESTRALINO_TRANSCRIPT");
+    session.transcript = path != nullptr && *path != '\0' ? std::make_unique<Transcript>(path)
+                                                          : std::make_unique<Transcript>();
+  }
+  return *session.transcript;
+}
+
+}  // namespace
+
+Transcript& CurrentTranscript() {
+  DisplaySession& session = Session();
+  std::lock_guard hold(session.lock);
+  return TranscriptLocked(session);
+}
+
+DisplayDriver& CurrentDisplay() {
+  DisplaySession& session = Session();
+  std::lock_guard hold(session.lock);
+  if (!session.driver) session.driver = DisplayDriver::Create(TranscriptLocked(session));
+  return *session.driver;
+}
+
+void ResetDisplaySession() {
+  DisplaySession& session = Session();
+  std::lock_guard hold(session.lock);
+  session.driver.reset();  // first: it may hold on to the transcript
+  session.transcript.reset();
+}
+
+}  // namespace platform

@@ -1,0 +1,17 @@
+// The process's display session: its driver and its transcript, made on first use from
+// the environment (VESTRALINO_DISPLAY, VESTRALINO_SCRIPT, VESTRALINO_TRANSCRIPT).
+#pragma once
+
+#include "platform/display/display_driver.h"
+#include "platform/display/transcript.h"
+
+namespace platform {
+
+DisplayDriver& CurrentDisplay();
+Transcript& CurrentTranscript();
+
+// Ends the session; the next use starts a new one from the environment as it is then.
+// For tests, which run many sessions in one process.
+void ResetDisplaySession();
+
+}  // namespace platform

@@ -1,0 +1,78 @@
+// MessageBoxW and MessageBoxA: a modal box on the process's display, recorded in the
+// transcript whatever the backend.
+#include <string>
+#include <vector>
+
+#include "platform/display/display_session.h"
+#include "platform/display/message_box_model.h"
+#include "platform/kernel/text_codecs.h"
+#include "platform/win32.h"
+
+namespace {
+
+// The caption Windows shows when a box is given none.
+constexpr char kSystemDefaultCaption[] = "Error";
+
+std::string WideToUtf8(LPCWSTR text) {
+  if (text == nullptr) return {};
+  std::size_t units = 0;
+  while (text[units] != 0) ++units;
+  std::string out(units * 3, '\0');  // at most 3 bytes per UTF-16 unit
+  auto converted = platform::Utf16ToUtf8(text, units, out.data(), out.size(), false);
+  out.resize(converted.length);
+  return out;
+}
+
+std::u16string Utf8ToWide(LPCSTR text) {
+  if (text == nullptr) return {};
+  std::string_view bytes = text;
+  std::u16string out(bytes.size(), u'\0');  // never more units than bytes
+  auto converted = platform::Utf8ToUtf16(bytes.data(), bytes.size(), out.data(), out.size(), false);
+  out.resize(converted.length);
+  return out;
+}
+
+void RecordInTranscript(const platform::MessageBoxRequest& request, int result) {
+  platform::Transcript& transcript = platform::CurrentTranscript();
+  if (!transcript.enabled()) return;
+  std::vector<std::string> buttons;
+  for (const platform::MessageBoxButton& button : platform::MessageBoxButtons(request.style)) {
+    buttons.emplace_back(button.text);
+  }
+  transcript.Write(platform::JsonObject()
+                       .Add("event", "messagebox")
+                       .Add("caption", request.caption)
+                       .Add("text", request.text)
+                       .Add("style", static_cast<long long>(request.style))
+                       .Add("buttons", buttons)
+                       .Add("result", static_cast<long long>(result)));
+}
+
+}  // namespace
+
+extern "C" {
+
+int MessageBoxW(HWND /*owner: boxes are modal for the whole process here*/, LPCWSTR text,
+                LPCWSTR caption, UINT style) {
+  platform::MessageBoxRequest request;
+  request.caption = caption != nullptr ? WideToUtf8(caption) : kSystemDefaultCaption;
+  request.text = WideToUtf8(text);
+  request.style = style;
+  if (platform::MessageBoxButtons(style).empty()) {
+    RecordInTranscript(request, 0);
+    SetLastError(ERROR_INVALID_MSGBOX_STYLE);
+    return 0;
+  }
+  int result = platform::CurrentDisplay().RunMessageBox(request);
+  RecordInTranscript(request, result);
+  return result;
+}
+
+int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT style) {
+  std::u16string wide_text = Utf8ToWide(text);
+  std::u16string wide_caption = Utf8ToWide(caption);
+  return MessageBoxW(owner, wide_text.c_str(), caption != nullptr ? wide_caption.c_str() : nullptr,
+                     style);
+}
+
+}  // extern "C"
