@@ -75,7 +75,9 @@ void StringWorkStack::PopAssign(DynString& variable) {
   variable = DynString::Copy(errors_, {text, n});
 }
 
-void StringWorkStack::PopDiscard() { Release(PopSlot()); }
+void StringWorkStack::PopDiscard() {
+  Release(PopSlot());
+}
 
 void StringWorkStack::PopToCBuffer(char* buffer, std::uint32_t size) {
   TempSlot slot = PopSlot();
@@ -121,14 +123,18 @@ void StringWorkStack::ConcatTop() {
   if (b.empty()) return;
   std::uint32_t la = a.size();
   std::uint32_t lb = b.size();
+  // A join that cannot be allocated leaves the slot empty, as every failed build does;
+  // both inputs are consumed either way.
+  char* joined = nullptr;
   if (static_cast<std::uint64_t>(la) + lb > 0x7FFFFFFFu) {
     errors_.RaiseError(error::kOutOfMemory);
-    Release(b);
-    return;
+  } else {
+    joined = AllocateText(errors_, la + lb);
   }
-  char* joined = AllocateText(errors_, la + lb);
   if (joined == nullptr) {
+    Release(a);
     Release(b);
+    a = TempSlot();
     return;
   }
   std::memcpy(joined, a.text(), la);

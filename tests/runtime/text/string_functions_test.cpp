@@ -1,0 +1,269 @@
+// The string functions on the work stack: positions, windows, unsigned comparisons,
+// and which results are the operand itself rather than a copy.
+#include "runtime/text/string_functions.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <string_view>
+
+#include "runtime/frame/routine_frame.h"
+
+namespace runtime {
+namespace {
+
+class StringFunctionsTest : public ::testing::Test {
+ protected:
+  // The text left in slot 0, popped.
+  std::string PopText() {
+    std::string text(frame_.strings.View(0));
+    frame_.strings.PopDiscard();
+    return text;
+  }
+  DynString Text(std::string_view bytes) { return DynString::Copy(frame_.errors, bytes); }
+
+  RoutineFrame frame_;
+};
+
+TEST_F(StringFunctionsTest, SubstringTakesOneBasedPiecesWithNegativeStartsAndCounts) {
+  struct Case {
+    std::string_view s;
+    std::int32_t start, count;
+    std::string_view expected;
+  };
+  const Case cases[] = {
+      {"12-05-2026", 4, 2, "05"},
+      {"12-05-2026", 1, 2, "12"},
+      {"12-05-2026", 7, 4, "2026"},
+      {"abcdef", 0, 5, ""},        // start 0
+      {"abcdef", 7, 5, ""},        // just past the end
+      {"abcdef", INT_MAX, 5, ""},  // far past the end
+      {"abcdef", 6, 5, "f"},
+      {"abcdef", 1, 0, ""},
+      {"abcdef", -1, 1, "f"},  // -1 is the last byte
+      {"abcdef", -3, 2, "de"},
+      {"abcdef", -6, 2, "ab"},
+      {"abcdef", -7, 2, ""},  // before the first byte
+      {"abcdef", INT_MIN, 2, ""},
+      {"abcdef", 2, -1, "bcdef"},   // count L - 1
+      {"abcdef", 2, -3, "bcd"},     // count L - 3
+      {"abcdef", 2, -6, ""},        // count 0
+      {"abcdef", 2, -10, "bcdef"},  // still negative: unsigned, takes the rest
+      {"abcdef", 3, INT_MAX, "cdef"},
+      {"abcdef", 2, INT_MIN, "bcdef"},
+      {"", 1, 5, ""},
+      {"", -1, 1, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << "Substring(\"" << c.s << "\", " << c.start << ", " << c.count << ")");
+    frame_.strings.PushCopy(c.s);
+    Substring(frame_.strings, c.start, c.count);
+    ASSERT_EQ(frame_.strings.depth(), 1);
+    EXPECT_EQ(PopText(), c.expected);
+  }
+}
+
+TEST_F(StringFunctionsTest, RightPartTakesTheLastBytes) {
+  struct Case {
+    std::string_view s;
+    std::int32_t n;
+    std::string_view expected;
+  };
+  const Case cases[] = {
+      {"12-05-2026", 4, "2026"},
+      {"abcdef", 0, ""},
+      {"abcdef", 1, "f"},
+      {"abcdef", 5, "bcdef"},
+      {"abcdef", 6, "abcdef"},
+      {"abcdef", 16, "abcdef"},
+      {"abcdef", -2, "cdef"},
+      {"abcdef", -6, ""},
+      {"abcdef", -10, "abcdef"},
+      {"abcdef", INT_MIN, "abcdef"},
+      {"", 3, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "RightPart(\"" << c.s << "\", " << c.n << ")");
+    frame_.strings.PushCopy(c.s);
+    RightPart(frame_.strings, c.n);
+    EXPECT_EQ(PopText(), c.expected);
+  }
+}
+
+TEST_F(StringFunctionsTest, WholeTextResultsAreTheOperandItself) {
+  DynString variable = Text("abcdef");
+  const auto leaves_operand = [&](const char* what, auto&& apply) {
+    SCOPED_TRACE(what);
+    frame_.strings.PushBorrowed(variable);
+    apply();
+    ASSERT_EQ(frame_.strings.depth(), 1);
+    EXPECT_TRUE(frame_.strings.Slot(0).borrowed());
+    EXPECT_EQ(frame_.strings.Text(0), variable.data());
+    frame_.strings.PopDiscard();
+  };
+  leaves_operand("Substring(s, 1, L)", [&] { Substring(frame_.strings, 1, 6); });
+  leaves_operand("Substring(s, 1, -100)", [&] { Substring(frame_.strings, 1, -100); });
+  leaves_operand("RightPart(s, L + 10)", [&] { RightPart(frame_.strings, 16); });
+  leaves_operand("RemoveAll without a match", [&] {
+    frame_.strings.PushCopy("zz");
+    RemoveAll(frame_.strings);
+  });
+  leaves_operand("RemoveAll of an empty pattern", [&] {
+    frame_.strings.PushCopy("");
+    RemoveAll(frame_.strings);
+  });
+  leaves_operand("RemoveAll of a longer pattern", [&] {
+    frame_.strings.PushCopy("abcdefg");
+    RemoveAll(frame_.strings);
+  });
+  EXPECT_EQ(variable.view(), "abcdef");
+}
+
+TEST_F(StringFunctionsTest, PiecesOfABorrowedTextAreNewOwnedStrings) {
+  DynString variable = Text("12-05-2026");
+  frame_.strings.PushBorrowed(variable);
+  Substring(frame_.strings, 4, 2);
+  EXPECT_FALSE(frame_.strings.Slot(0).borrowed());
+  EXPECT_EQ(frame_.strings.Text(0)[2], '\0');
+  EXPECT_EQ(PopText(), "05");
+  EXPECT_EQ(variable.view(), "12-05-2026");
+}
+
+TEST_F(StringFunctionsTest, FindTextSearchesForwardAndBackwardWindows) {
+  const std::string_view path = "C:\\Programas\\Vestralino\\vestralino.exe";
+  struct Case {
+    std::string_view s, pattern;
+    std::int32_t start;
+    std::int32_t expected;
+  };
+  const Case cases[] = {
+      {path, "\\", -1, 24},
+      {path, "\\", 1, 3},
+      {path, "\\", 4, 13},
+      {path, "\\", 13, 13},
+      {path, "\\", -16, 13},  // window 1..23 ends before the third backslash
+      {path, "/", 1, 0},
+      {path, "\\", 0, 0},
+      {"", "a", 1, 0},
+      {"", "", 1, 0},
+      {"abcabc", "abc", 1, 1},
+      {"abcabc", "abc", 2, 4},
+      {"abcabc", "abc", 5, 0},
+      {"abcabc", "abc", 7, 0},  // past the end
+      {"abcabc", "abc", -1, 4},
+      {"abcabc", "abc", -2, 1},  // 4..6 is not wholly inside 1..5
+      {"abcabc", "abc", -4, 1},
+      {"abcabc", "abc", -5, 0},  // window 1..2
+      {"abcabc", "abc", -7, 0},  // window ends before position 1
+      {"abcabc", "c", 6, 6},
+      {"abcabc", "abcabcd", 1, 0},
+      {"aaaa", "aa", 2, 2},  // overlapping candidates
+      {"aaaa", "aa", -1, 3},
+      {"aabaab", "ab", -2, 2},
+      {"abcdef", "", 3, 3},  // empty pattern: the start itself
+      {"abcdef", "", 99, 99},
+      {"abcdef", "", -1, 6},
+      {"abcdef", "", -6, 1},
+      {"abcdef", "", -7, 0},
+      {"xAbx", "ab", 1, 0},  // case-sensitive
+      {std::string_view("a\0b\0c", 5), std::string_view("\0c", 2), 1, 4},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << "FindText(" << c.start << ", \"" << c.s << "\", \"" << c.pattern << "\")");
+    frame_.strings.PushCopy(c.s);
+    frame_.strings.PushCopy(c.pattern);
+    EXPECT_EQ(FindText(frame_.strings, c.start), c.expected);
+    EXPECT_EQ(frame_.strings.depth(), 0);
+  }
+}
+
+TEST_F(StringFunctionsTest, RemoveAllAndCountTakeNonOverlappingOccurrences) {
+  struct Case {
+    std::string_view s, pattern;
+    std::string_view removed;
+    std::int32_t count;
+  };
+  const Case cases[] = {
+      {" 25", " ", "25", 1},
+      {"-7", " ", "-7", 0},
+      {" 1 000 000 ", " ", "1000000", 4},
+      {"x--y--z", "--", "xyz", 2},
+      {"aaaaa", "aa", "a", 2},
+      {"aaaa", "aa", "", 2},
+      {"abab", "ab", "", 2},
+      {"ab", "abc", "ab", 0},
+      {"abc", "", "abc", 0},
+      {"", "a", "", 0},
+      {"a\\b\\", "\\", "ab", 2},
+      {"0123456789abcdef 0123456789", " ", "0123456789abcdef0123456789", 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "\"" << c.s << "\" without \"" << c.pattern << "\"");
+    frame_.strings.PushCopy(c.s);
+    frame_.strings.PushCopy(c.pattern);
+    RemoveAll(frame_.strings);
+    ASSERT_EQ(frame_.strings.depth(), 1);
+    if (c.removed.empty()) {
+      EXPECT_EQ(frame_.strings.Text(0), nullptr);
+    }
+    EXPECT_EQ(PopText(), c.removed);
+
+    frame_.strings.PushCopy(c.s);
+    frame_.strings.PushCopy(c.pattern);
+    EXPECT_EQ(CountOccurrences(frame_.strings), c.count);
+    EXPECT_EQ(frame_.strings.depth(), 0);
+  }
+}
+
+TEST_F(StringFunctionsTest, RemoveAllResultIsAnExactSizeOwnedString) {
+  DynString number = Text(" 25");
+  frame_.strings.PushBorrowed(number);
+  frame_.strings.PushCopy(" ");
+  RemoveAll(frame_.strings);
+  EXPECT_FALSE(frame_.strings.Slot(0).borrowed());
+  EXPECT_EQ(frame_.strings.Length(0), 2u);
+  EXPECT_EQ(frame_.strings.Text(0)[2], '\0');
+  EXPECT_EQ(PopText(), "25");
+  EXPECT_EQ(number.view(), " 25");
+}
+
+TEST_F(StringFunctionsTest, UnallocatablePieceLeavesTheSlotEmptyWithError7) {
+  // A borrowed text claiming more bytes than a system string may hold; the piece is
+  // refused before any byte of it is read.
+  struct {
+    alignas(4) std::uint32_t length = 0x7FFFFFF8u;
+    char bytes[4] = "abc";
+  } huge;
+  frame_.strings.PushBorrowedText(huge.bytes);
+  Substring(frame_.strings, 2, -1);
+  ASSERT_EQ(frame_.strings.depth(), 1);
+  EXPECT_EQ(frame_.strings.Text(0), nullptr);
+  EXPECT_EQ(frame_.errors.ErrorCode(), error::kOutOfMemory);
+  frame_.strings.PopDiscard();
+}
+
+TEST_F(StringFunctionsTest, StringLengthPopsItsOperand) {
+  for (std::string_view s :
+       {std::string_view(""), std::string_view("abc"), std::string_view("with\0nul", 8)}) {
+    frame_.strings.PushCopy(s);
+    EXPECT_EQ(StringLength(frame_.strings), static_cast<std::int32_t>(s.size()));
+    EXPECT_EQ(frame_.strings.depth(), 0);
+  }
+}
+
+TEST_F(StringFunctionsTest, DirectoryOfAPathAsTheProgramCutsIt) {
+  DynString path = Text("C:\\Programas\\Vestralino\\vestralino.exe");
+  frame_.strings.PushBorrowed(path);
+  frame_.strings.PushCopy("\\");
+  std::int32_t last = FindText(frame_.strings, -1);
+  frame_.strings.PushBorrowed(path);
+  Substring(frame_.strings, 1, last);
+  EXPECT_EQ(PopText(), "C:\\Programas\\Vestralino\\");
+  EXPECT_EQ(frame_.errors.ErrorCode(), 0);
+}
+
+}  // namespace
+}  // namespace runtime

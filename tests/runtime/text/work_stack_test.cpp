@@ -1,0 +1,257 @@
+// Counted strings and the string work stack: ownership marks, moves versus copies,
+// and the copies into fixed-size buffers. LeakSanitizer checks that owned slots are freed.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "runtime/frame/routine_frame.h"
+#include "runtime/text/dyn_string.h"
+#include "runtime/text/static_text.h"
+#include "runtime/text/work_stack.h"
+
+namespace runtime {
+namespace {
+
+constexpr StaticText kComence("Comence el dia ");
+constexpr StaticText kEmptyLiteral("");
+
+class WorkStackTest : public ::testing::Test {
+ protected:
+  DynString Text(std::string_view bytes) { return DynString::Copy(frame_.errors, bytes); }
+  StringWorkStack& stack() { return frame_.strings; }
+
+  RoutineFrame frame_;
+};
+
+TEST_F(WorkStackTest, StringsCarryTheSystemStringLayout) {
+  DynString s = Text("abc");
+  ASSERT_NE(s.data(), nullptr);
+  EXPECT_EQ(s.size(), 3u);
+  EXPECT_EQ(SysStringByteLen(reinterpret_cast<BSTR>(s.data())), 3u);
+  EXPECT_EQ(s.data()[3], '\0');
+  EXPECT_EQ(reinterpret_cast<std::uintptr_t>(s.data()) % 2, 0u) << "the borrowed bit must be free";
+  EXPECT_EQ(Text("").data(), nullptr) << "a string of length 0 is never allocated";
+  EXPECT_EQ(kEmptyLiteral.data(), nullptr);
+  EXPECT_EQ(kComence.size(), 15u);
+  EXPECT_EQ(TextLength(kComence.data()), 15u);
+}
+
+TEST_F(WorkStackTest, LiteralJoinedWithEmptyVariableStaysBorrowedUntilAssigned) {
+  DynString empty;
+  for (bool literal_first : {true, false}) {
+    SCOPED_TRACE(literal_first ? "literal + empty" : "empty + literal");
+    if (literal_first) {
+      stack().PushBorrowed(kComence);
+      stack().PushBorrowed(empty);
+    } else {
+      stack().PushBorrowed(empty);
+      stack().PushBorrowed(kComence);
+    }
+    stack().ConcatTop();
+    ASSERT_EQ(stack().depth(), 1);
+    EXPECT_TRUE(stack().Slot(0).borrowed());
+    EXPECT_EQ(stack().Text(0), kComence.data());
+
+    DynString variable;
+    stack().PopAssign(variable);
+    EXPECT_NE(variable.data(), kComence.data()) << "assigning a borrowed literal copies it";
+    EXPECT_EQ(variable.view(), "Comence el dia ");
+  }
+}
+
+TEST_F(WorkStackTest, ConcatenationMakesOneOwnedStringAndFreesOwnedInputs) {
+  DynString start = Text("01/12/2026");
+  stack().PushBorrowed(kComence);
+  stack().PushBorrowed(start);
+  stack().ConcatTop();
+  stack().PushCopy("\r\n");
+  stack().ConcatTop();
+  ASSERT_EQ(stack().depth(), 1);
+  EXPECT_FALSE(stack().Slot(0).borrowed());
+  EXPECT_EQ(stack().View(0), "Comence el dia 01/12/2026\r\n");
+  EXPECT_EQ(stack().Text(0)[stack().Length(0)], '\0');
+  EXPECT_EQ(start.view(), "01/12/2026") << "a borrowed operand is left alone";
+  stack().PopDiscard();
+  EXPECT_EQ(frame_.errors.ErrorCode(), 0);
+}
+
+// A borrowed text that claims a length the allocator cannot give; its bytes are never
+// read because the join fails before copying.
+struct ClaimedText {
+  alignas(4) std::uint32_t length;
+  char bytes[4] = "abc";
+};
+
+TEST_F(WorkStackTest, JoinTooLongToAllocateLeavesTheSlotEmptyWithError7) {
+  const std::uint32_t lengths[] = {0x40000000u, 0x3FFFFFFCu};  // past 2 GiB; past the allocator
+  for (std::uint32_t length : lengths) {
+    SCOPED_TRACE(length);
+    ClaimedText huge{length};
+    frame_.errors.ClearError();
+    stack().PushBorrowedText(huge.bytes);
+    stack().PushBorrowedText(huge.bytes);
+    stack().ConcatTop();
+    ASSERT_EQ(stack().depth(), 1);
+    EXPECT_EQ(stack().Text(0), nullptr);
+    EXPECT_EQ(frame_.errors.ErrorCode(), error::kOutOfMemory);
+    stack().PopDiscard();
+  }
+}
+
+TEST_F(WorkStackTest, AssigningAnOwnedSlotMovesItWithoutCopying) {
+  DynString variable = Text("old");
+  stack().PushCopy("fresh");
+  const void* fresh = stack().Text(0);
+  stack().PopAssign(variable);
+  EXPECT_EQ(variable.data(), fresh);
+  EXPECT_EQ(variable.view(), "fresh");
+}
+
+TEST_F(WorkStackTest, AssigningEqualLengthReusesTheVariablesAllocation) {
+  DynString variable = Text("abcde");
+  DynString other = Text("vwxyz");
+  const char* before = variable.data();
+  stack().PushBorrowed(other);
+  stack().PopAssign(variable);
+  EXPECT_EQ(variable.data(), before);
+  EXPECT_EQ(variable.view(), "vwxyz");
+  EXPECT_NE(other.data(), variable.data());
+
+  DynString longer = Text("vwxyz!");
+  stack().PushBorrowed(longer);
+  stack().PopAssign(variable);
+  EXPECT_EQ(variable.view(), "vwxyz!");
+  EXPECT_NE(variable.data(), longer.data());
+}
+
+TEST_F(WorkStackTest, AssigningBorrowedEmptyOrItselfHandlesTheOldString) {
+  DynString variable = Text("keep");
+  const char* before = variable.data();
+  stack().PushBorrowed(variable);
+  stack().PopAssign(variable);
+  EXPECT_EQ(variable.data(), before);
+  EXPECT_EQ(variable.view(), "keep");
+
+  DynString empty;
+  stack().PushBorrowed(empty);
+  stack().PopAssign(variable);
+  EXPECT_EQ(variable.data(), nullptr);
+}
+
+TEST_F(WorkStackTest, PopToCBufferCutsTerminatesAndLeavesTheRestAlone) {
+  struct Case {
+    std::string_view text;
+    std::uint32_t size;
+    std::string_view stored;  // bytes before the terminator
+  };
+  const Case cases[] = {
+      {"Comence el dia ", 12, "Comence el "},
+      {"Comence el dia ", 255, "Comence el dia "},
+      {"Comence el dia ", 0, "Comence el dia "},  // 0 = unlimited
+      {"Comence el dia ", 16, "Comence el dia "},
+      {"Comence el dia ", 15, "Comence el dia"},
+      {"abc", 1, ""},
+      {"", 10, ""},
+      {std::string_view("ab\0cd", 5), 10, "ab"},  // stops after the NUL
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << '"' << c.text << "\" into " << c.size);
+    char buffer[300];
+    std::memset(buffer, 0xAA, sizeof buffer);
+    stack().PushCopy(c.text);
+    stack().PopToCBuffer(buffer, c.size);
+    EXPECT_EQ(std::string_view(buffer, c.stored.size()), c.stored);
+    EXPECT_EQ(buffer[c.stored.size()], '\0');
+    for (std::size_t i = c.stored.size() + 1; i < sizeof buffer; ++i) {
+      ASSERT_EQ(static_cast<unsigned char>(buffer[i]), 0xAA) << "byte " << i << " was touched";
+    }
+    EXPECT_EQ(stack().depth(), 0);
+  }
+}
+
+TEST_F(WorkStackTest, PopToPaddedFieldFillsWithSpacesOrZeros) {
+  char field[8];
+  stack().PushCopy("abc");
+  stack().PopToPaddedField(field, sizeof field);
+  EXPECT_EQ(std::string_view(field, 8), "abc     ");
+  stack().PushCopy("abcdefghij");
+  stack().PopToPaddedField(field, sizeof field, '\0');
+  EXPECT_EQ(std::string_view(field, 8), "abcdefgh");
+  stack().PushCopy("");
+  stack().PopToPaddedField(field, sizeof field, '\0');
+  EXPECT_EQ(std::string_view(field, 8), std::string_view("\0\0\0\0\0\0\0\0", 8));
+}
+
+TEST_F(WorkStackTest, PushFromCStringCopiesUpToTheFirstNul) {
+  const char empty_buffer[4] = {'\0', 'x', 'y', 'z'};
+  stack().PushFromCString(empty_buffer);
+  EXPECT_EQ(stack().Text(0), nullptr);
+  stack().PushFromCString(nullptr);
+  EXPECT_EQ(stack().Text(0), nullptr);
+  const char buffer[] = "C:\\dir\0tail";
+  stack().PushFromCString(buffer);
+  EXPECT_EQ(stack().View(0), "C:\\dir");
+  EXPECT_FALSE(stack().Slot(0).borrowed());
+  EXPECT_NE(stack().Text(0), buffer);
+  EXPECT_EQ(stack().depth(), 3);
+}
+
+TEST_F(WorkStackTest, PopToArgumentHandsOverOwnedAndCopiesBorrowed) {
+  DynString variable = Text("path");
+  stack().PushBorrowed(variable);
+  DynString copied = stack().PopToArgument();
+  EXPECT_NE(copied.data(), variable.data());
+  EXPECT_EQ(copied.view(), "path");
+
+  stack().PushCopy("owned");
+  const void* owned = stack().Text(0);
+  DynString handed = stack().PopToArgument();
+  EXPECT_EQ(handed.data(), owned);
+}
+
+TEST_F(WorkStackTest, WideConversionRoundTripsAndEmptyStaysNull) {
+  DynString empty;
+  stack().PushBorrowed(empty);
+  stack().SlotToWide(0);
+  EXPECT_EQ(stack().WideText(0), nullptr) << "W functions receive a null pointer";
+  stack().PopDiscard();
+
+  DynString name = Text("quembral.log");
+  stack().PushBorrowed(kComence);
+  stack().PushBorrowed(name);
+  stack().SlotToWide(1);
+  stack().SlotToWide(0);
+  EXPECT_EQ(stack().Length(0), 24u) << "wide lengths are in bytes";
+  EXPECT_EQ(std::u16string_view(stack().WideText(0), 12), u"quembral.log");
+  EXPECT_EQ(std::u16string_view(stack().WideText(1), 15), u"Comence el dia ");
+  EXPECT_EQ(name.view(), "quembral.log") << "the borrowed variable is not converted";
+  stack().SlotToNarrow(0);
+  EXPECT_EQ(stack().View(0), "quembral.log");
+  stack().PopDiscard();
+  stack().PopDiscard();
+}
+
+TEST_F(WorkStackTest, LeftoverOwnedSlotsAreFreedWithTheStack) {
+  // LeakSanitizer reports these if the destructor forgets them.
+  RoutineFrame frame;
+  frame.strings.PushCopy("one");
+  frame.strings.PushCopy("two");
+  frame.strings.PushBorrowed(kComence);
+  EXPECT_EQ(frame.strings.depth(), 3);
+}
+
+#ifndef NDEBUG
+TEST(WorkStackDeathTest, SixthPushStopsWithAClearMessage) {
+  EXPECT_DEATH(
+      {
+        RoutineFrame frame;
+        for (int i = 0; i < 6; ++i) frame.strings.PushBorrowed(kComence);
+      },
+      "string work stack would pass five slots");
+}
+#endif
+
+}  // namespace
+}  // namespace runtime
