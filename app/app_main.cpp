@@ -23,7 +23,9 @@ void RegisterCommonControls() {
   HMODULE library = LoadLibraryA("COMCTL32.DLL");
   if (library == nullptr) return;
   using InitProc = BOOL (*)(const INITCOMMONCONTROLSEX*);
-  if (auto init = reinterpret_cast<InitProc>(GetProcAddress(library, "InitCommonControlsEx"))) {
+  // Through a plain function pointer type: FARPROC stands for any exported function.
+  FARPROC found = GetProcAddress(library, "InitCommonControlsEx");
+  if (auto init = reinterpret_cast<InitProc>(reinterpret_cast<void (*)()>(found))) {
     INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), kApplicationControlClasses};
     init(&classes);
   } else {

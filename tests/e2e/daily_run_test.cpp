@@ -71,7 +71,9 @@ TEST(DailyRun, YesDeletesTheLogAlsoWhenReadOnly) {
   for (bool read_only : {false, true}) {
     Sandbox box;
     box.SetLog(LogRecord("01/12/2026", "01/12/2026"));
-    if (read_only) ASSERT_EQ(chmod(box.log_path().c_str(), 0444), 0);
+    if (read_only) {
+      ASSERT_EQ(chmod(box.log_path().c_str(), 0444), 0);
+    }
     RunOutcome run = box.Run(kToday, {"answer yes"});
     EXPECT_EQ(run.exit_code, 0) << run.err;
     ExpectQuestion(run, "01/12/2026", "4");
