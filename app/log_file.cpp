@@ -33,9 +33,9 @@ constexpr std::uint16_t kWriteRecord = 0x0081;
 
 // Runs of the program hold the log for a few milliseconds at a time (open, one
 // transfer, close). An open refused because another run holds it is tried again for up
-// to two seconds before the refusal counts.
-constexpr int kOpenAttempts = 40;
-constexpr DWORD kRetryDelayMs = 50;
+// to a second before the refusal counts.
+constexpr int kOpenAttempts = 25;
+constexpr DWORD kRetryDelayMs = 40;
 
 std::uint32_t LogAttributes(const ProgramState& program, bool* exists) {
   RoutineFrame frame;
