@@ -83,8 +83,8 @@ bool IsReadable(int fd) {
 }
 
 // The checks Windows makes on an existing file before it opens or replaces it.
-DWORD RefusalOfExistingFile(const std::string& path, const struct stat& status,
-                            DWORD disposition, DWORD access_kinds, DWORD requested_attributes) {
+DWORD RefusalOfExistingFile(const std::string& path, const struct stat& status, DWORD disposition,
+                            DWORD access_kinds, DWORD requested_attributes) {
   if (S_ISDIR(status.st_mode)) return ERROR_ACCESS_DENIED;
   if (!S_ISREG(status.st_mode)) return ERROR_SUCCESS;
   const bool replaces = disposition == CREATE_ALWAYS || disposition == TRUNCATE_EXISTING;
@@ -103,9 +103,8 @@ DWORD RefusalOfExistingFile(const std::string& path, const struct stat& status,
 
 // A created or replaced file takes the attributes asked for, plus archive.
 void ApplyNewFileAttributes(int fd, bool replaced, DWORD requested_attributes) {
-  const DWORD stored =
-      (requested_attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) |
-      FILE_ATTRIBUTE_ARCHIVE;
+  const DWORD stored = (requested_attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) |
+                       FILE_ATTRIBUTE_ARCHIVE;
   // Best effort: a file system without extended attributes reports plain archive.
   if (replaced || stored != FILE_ATTRIBUTE_ARCHIVE) WriteStoredAttributes(fd, stored);
   if (requested_attributes & FILE_ATTRIBUTE_READONLY) {

@@ -65,13 +65,13 @@ BOOL Report(const std::optional<Space>& space, PULARGE_INTEGER free_to_caller,
 
 extern "C" {
 
-BOOL GetDiskFreeSpaceExW(LPCWSTR directory, PULARGE_INTEGER free_to_caller,
-                         PULARGE_INTEGER total, PULARGE_INTEGER total_free) {
+BOOL GetDiskFreeSpaceExW(LPCWSTR directory, PULARGE_INTEGER free_to_caller, PULARGE_INTEGER total,
+                         PULARGE_INTEGER total_free) {
   return Report(SpaceOf(DirectoryOf(directory)), free_to_caller, total, total_free);
 }
 
-BOOL GetDiskFreeSpaceExA(LPCSTR directory, PULARGE_INTEGER free_to_caller,
-                         PULARGE_INTEGER total, PULARGE_INTEGER total_free) {
+BOOL GetDiskFreeSpaceExA(LPCSTR directory, PULARGE_INTEGER free_to_caller, PULARGE_INTEGER total,
+                         PULARGE_INTEGER total_free) {
   return Report(SpaceOf(DirectoryOf(directory)), free_to_caller, total, total_free);
 }
 
@@ -83,7 +83,8 @@ BOOL GetDiskFreeSpaceA(LPCSTR root, LPDWORD sectors_per_cluster, LPDWORD bytes_p
   const std::optional<Space> space = SpaceOf(DirectoryOf(root));
   if (!space) return FALSE;
   constexpr std::uint64_t kSectorBytes = 512;
-  const bool whole_sectors = space->block_size >= kSectorBytes && space->block_size % kSectorBytes == 0;
+  const bool whole_sectors =
+      space->block_size >= kSectorBytes && space->block_size % kSectorBytes == 0;
   const std::uint64_t sector = whole_sectors ? kSectorBytes : space->block_size;
   const auto clamp = [](std::uint64_t value) {
     return static_cast<DWORD>(std::min<std::uint64_t>(value, std::numeric_limits<DWORD>::max()));

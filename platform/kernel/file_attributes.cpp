@@ -16,7 +16,9 @@ void EncodeWord(DWORD value, unsigned char (&bytes)[kWordBytes]) {
 
 }  // namespace
 
-bool IsReadOnlyMode(mode_t mode) { return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0; }
+bool IsReadOnlyMode(mode_t mode) {
+  return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
 
 std::optional<DWORD> ReadStoredAttributes(const std::string& posix_path) {
   unsigned char bytes[kWordBytes];

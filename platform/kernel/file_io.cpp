@@ -17,8 +17,8 @@ bool IsRegularFile(int fd) {
 }
 
 // Common refusals of the two transfer calls; null means the call may go ahead.
-std::shared_ptr<platform::FileObject> TransferTarget(HANDLE file, const void* buffer,
-                                                     DWORD bytes, LPOVERLAPPED overlapped) {
+std::shared_ptr<platform::FileObject> TransferTarget(HANDLE file, const void* buffer, DWORD bytes,
+                                                     LPOVERLAPPED overlapped) {
   std::shared_ptr<platform::FileObject> object = platform::FindFile(file);
   if (!object) return nullptr;
   // Overlapped transfers need events and completion, which no caller here uses.
@@ -82,8 +82,7 @@ BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD to_write, LPDWORD written,
       if (errno == EINTR) continue;
       const int error = errno;
       if (written != nullptr) *written = done;
-      const DWORD win32_error =
-          platform::Win32ErrorFromErrno(error, platform::IoDirection::kWrite);
+      const DWORD win32_error = platform::Win32ErrorFromErrno(error, platform::IoDirection::kWrite);
       if (win32_error == ERROR_DISK_FULL && done > 0) return TRUE;
       SetLastError(win32_error);
       return FALSE;

@@ -99,7 +99,8 @@ DWORD GetFileSize(HANDLE file, LPDWORD size_high) {
     platform::SetLastErrorFromErrno(errno);
     return INVALID_FILE_SIZE;
   }
-  const std::uint64_t size = S_ISREG(status.st_mode) ? static_cast<std::uint64_t>(status.st_size) : 0;
+  const std::uint64_t size =
+      S_ISREG(status.st_mode) ? static_cast<std::uint64_t>(status.st_size) : 0;
   return ReportLowPart(size, size_high);
 }
 

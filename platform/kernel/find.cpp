@@ -79,7 +79,8 @@ bool Describe(const std::string& path, const std::u16string& wide_name, WIN32_FI
   data->ftCreationTime = FileTimeOf(CreationTimeOf(path, status));
   data->ftLastAccessTime = FileTimeOf(status.st_atim);
   data->ftLastWriteTime = FileTimeOf(status.st_mtim);
-  const std::uint64_t size = S_ISDIR(status.st_mode) ? 0 : static_cast<std::uint64_t>(status.st_size);
+  const std::uint64_t size =
+      S_ISDIR(status.st_mode) ? 0 : static_cast<std::uint64_t>(status.st_size);
   data->nFileSizeHigh = static_cast<DWORD>(size >> 32);
   data->nFileSizeLow = static_cast<DWORD>(size);
   std::copy(wide_name.begin(), wide_name.end(), data->cFileName);
@@ -106,7 +107,7 @@ std::optional<std::vector<std::string>> MatchingNames(const std::string& directo
   if (stream == nullptr) {
     const int error = errno;
     SetLastError(error == ENOENT || error == ENOTDIR ? ERROR_PATH_NOT_FOUND
-                                                    : Win32ErrorFromErrno(error));
+                                                     : Win32ErrorFromErrno(error));
     return std::nullopt;
   }
   std::vector<std::string> names;

@@ -23,7 +23,9 @@ HandleTable& Table() {
   return *table;
 }
 
-std::uintptr_t KeyOf(HANDLE handle) { return reinterpret_cast<std::uintptr_t>(handle); }
+std::uintptr_t KeyOf(HANDLE handle) {
+  return reinterpret_cast<std::uintptr_t>(handle);
+}
 
 }  // namespace
 

@@ -7,11 +7,19 @@
 namespace platform {
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
-bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsWildcard(char c) { return c == '*' || c == '?'; }
+bool IsSeparator(char c) {
+  return c == '\\' || c == '/';
+}
+bool IsAsciiLetter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+bool IsWildcard(char c) {
+  return c == '*' || c == '?';
+}
 // Windows refuses these in every name; '*' and '?' only make sense in a search pattern.
-bool IsRefusedInNames(char c) { return c == '"' || c == '<' || c == '>' || c == '|'; }
+bool IsRefusedInNames(char c) {
+  return c == '"' || c == '<' || c == '>' || c == '|';
+}
 
 // Checks the characters of a UTF-8 Windows path; sets the last error when it refuses.
 bool HasAcceptableCharacters(std::string_view path, bool allow_wildcards) {

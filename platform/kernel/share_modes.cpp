@@ -16,8 +16,12 @@ namespace {
 constexpr off_t kMarkerBase = INT64_MAX - 64;
 constexpr int kKindCount = 3;
 
-off_t AccessMarker(int kind_index) { return kMarkerBase + kind_index; }
-off_t DenyMarker(int kind_index) { return kMarkerBase + kKindCount + kind_index; }
+off_t AccessMarker(int kind_index) {
+  return kMarkerBase + kind_index;
+}
+off_t DenyMarker(int kind_index) {
+  return kMarkerBase + kKindCount + kind_index;
+}
 
 // The guard is held for a few system calls; waiting ~2 s for it means something is
 // wrong with the file, and the open reports the file busy rather than hang.
@@ -63,13 +67,15 @@ bool TakeGuard(int fd) {
   for (int attempt = 0; attempt < kGuardAttempts; ++attempt) {
     if (flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
     if (errno != EWOULDBLOCK && errno != EINTR) return true;  // no flock here: go unguarded
-    const struct timespec pause {0, kGuardPauseNanoseconds};
+    const struct timespec pause { 0, kGuardPauseNanoseconds };
     nanosleep(&pause, nullptr);
   }
   return false;
 }
 
-void ReleaseGuard(int fd) { flock(fd, LOCK_UN); }
+void ReleaseGuard(int fd) {
+  flock(fd, LOCK_UN);
+}
 
 bool SomeOpenDeniesDelete(int fd) {
   return ProbeMarker(fd, DenyMarker(2)) == MarkerState::kHeld;

@@ -38,7 +38,9 @@ std::vector<Token> Tokenize(std::u16string_view pattern) {
   return tokens;
 }
 
-char16_t FoldCase(char16_t c) { return (c >= u'a' && c <= u'z') ? c - (u'a' - u'A') : c; }
+char16_t FoldCase(char16_t c) {
+  return (c >= u'a' && c <= u'z') ? c - (u'a' - u'A') : c;
+}
 
 }  // namespace
 

@@ -11,7 +11,9 @@ namespace {
 
 using file_test::Wide;
 
-DWORD Attributes(const std::string& path) { return GetFileAttributesW(Wide(path).c_str()); }
+DWORD Attributes(const std::string& path) {
+  return GetFileAttributesW(Wide(path).c_str());
+}
 BOOL SetAttributes(const std::string& path, DWORD attributes) {
   return SetFileAttributesW(Wide(path).c_str(), attributes);
 }
@@ -94,10 +96,8 @@ TEST(FileAttributes, MissingPathsAndBadNames) {
     std::string path;
     DWORD error;
   } cases[] = {
-      {dir / "missing", ERROR_FILE_NOT_FOUND},
-      {dir / "missing/f", ERROR_PATH_NOT_FOUND},
-      {dir / "plain/f", ERROR_PATH_NOT_FOUND},
-      {dir / "f?", ERROR_INVALID_NAME},
+      {dir / "missing", ERROR_FILE_NOT_FOUND}, {dir / "missing/f", ERROR_PATH_NOT_FOUND},
+      {dir / "plain/f", ERROR_PATH_NOT_FOUND}, {dir / "f?", ERROR_INVALID_NAME},
       {dir / "f*", ERROR_INVALID_NAME},
   };
   for (const auto& c : cases) {

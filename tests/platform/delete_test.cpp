@@ -27,10 +27,8 @@ TEST(DeleteFile, RefusalsLeaveTheFile) {
     DWORD error;
   } cases[] = {
       {dir / "read-only", ERROR_ACCESS_DENIED},  // enforced here, so also for root
-      {dir.path(), ERROR_ACCESS_DENIED},
-      {dir / "missing", ERROR_FILE_NOT_FOUND},
-      {dir / "missing/f", ERROR_PATH_NOT_FOUND},
-      {dir / "*", ERROR_INVALID_NAME},
+      {dir.path(), ERROR_ACCESS_DENIED},         {dir / "missing", ERROR_FILE_NOT_FOUND},
+      {dir / "missing/f", ERROR_PATH_NOT_FOUND}, {dir / "*", ERROR_INVALID_NAME},
   };
   for (const auto& c : cases) EXPECT_EQ(ErrorOfDelete(c.path), c.error) << c.path;
   EXPECT_TRUE(PathExists(dir / "read-only"));

@@ -9,12 +9,14 @@
 namespace file_test {
 
 // The UTF-16 form of a test path (test paths are valid UTF-8).
-inline std::u16string Wide(const std::string& utf8) { return *platform::PathUtf8ToUtf16(utf8); }
+inline std::u16string Wide(const std::string& utf8) {
+  return *platform::PathUtf8ToUtf16(utf8);
+}
 
 inline HANDLE Open(const std::string& path, DWORD access, DWORD share,
                    DWORD disposition = OPEN_ALWAYS) {
-  return CreateFileW(Wide(path).c_str(), access, share, nullptr, disposition,
-                     FILE_ATTRIBUTE_NORMAL, nullptr);
+  return CreateFileW(Wide(path).c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                     nullptr);
 }
 
 // The last error of a call that must have failed, or 0 when it did not fail.

@@ -26,7 +26,7 @@ struct DispositionCase {
   DWORD disposition;
   bool file_exists;
   bool opens;
-  DWORD last_error;        // after success too: 0 or ERROR_ALREADY_EXISTS
+  DWORD last_error;      // after success too: 0 or ERROR_ALREADY_EXISTS
   const char* contents;  // afterwards ("abc" was there when the file existed)
 };
 
@@ -45,8 +45,8 @@ const DispositionCase kDispositionCases[] = {
 
 TEST(CreateFile, DispositionsGiveWindowsResults) {
   for (const DispositionCase& c : kDispositionCases) {
-    SCOPED_TRACE(testing::Message() << "disposition " << c.disposition << " exists "
-                                    << c.file_exists);
+    SCOPED_TRACE(testing::Message()
+                 << "disposition " << c.disposition << " exists " << c.file_exists);
     testing_support::TempDir dir;
     const std::string path = dir / "f";
     if (c.file_exists) WriteBytes(path, "abc");
@@ -220,7 +220,7 @@ TEST(FileHandle, FullDiskGivesAShortWriteThenDiskFull) {
   ASSERT_GE(child, 0);
   if (child == 0) {
     signal(SIGXFSZ, SIG_IGN);
-    const struct rlimit limit {100, 100};
+    const struct rlimit limit { 100, 100 };
     setrlimit(RLIMIT_FSIZE, &limit);
     const HANDLE file = Open(path, RW, 0, CREATE_NEW);
     char block[150];
@@ -251,6 +251,26 @@ TEST(FileHandle, PipesAndCharacterDevicesHaveTheirTypes) {
   ASSERT_NE(null_device, INVALID_HANDLE_VALUE);
   EXPECT_EQ(GetFileType(null_device), FILE_TYPE_CHAR);
   CloseHandle(null_device);
+}
+
+}  // namespace
+
+namespace {
+
+// Attributes given at creation are the new file's; the creating handle may still write.
+TEST(CreateFile, NewFileTakesTheAttributesAskedFor) {
+  testing_support::TempDir dir;
+  const std::string path = dir / "f";
+  const HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  DWORD written = 0;
+  EXPECT_TRUE(WriteFile(file, "ab", 2, &written, nullptr));
+  CloseHandle(file);
+  EXPECT_EQ(GetFileAttributesW(Wide(path).c_str()),
+            FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
+  EXPECT_EQ(ReadBytes(path), "ab");
+  EXPECT_EQ(ErrorOfOpen(path, GENERIC_WRITE, 0, OPEN_EXISTING), ERROR_ACCESS_DENIED);
 }
 
 }  // namespace

@@ -64,8 +64,8 @@ TEST(Find, PatternsSelectTheirNames) {
 TEST(Find, DataDescribesTheEntry) {
   testing_support::TempDir dir;
   testing_support::WriteBytes(dir / "f", "12345");
-  ASSERT_TRUE(SetFileAttributesW(Wide(dir / "f").c_str(),
-                                 FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY));
+  ASSERT_TRUE(
+      SetFileAttributesW(Wide(dir / "f").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY));
   WIN32_FIND_DATAW data;
   const HANDLE search = FindFirstFileW(Wide(dir / "F").c_str(), &data);
   ASSERT_NE(search, INVALID_HANDLE_VALUE);

@@ -27,16 +27,16 @@ struct ShareCase {
 // Windows' rule: the second open's access must be within the first's share mode, and the
 // first's access within the second's share mode.
 const ShareCase kShareCases[] = {
-    {R, 0, R, kShareAll, false},              // no sharing refuses everyone
+    {R, 0, R, kShareAll, false},  // no sharing refuses everyone
     {R, FILE_SHARE_READ, R, FILE_SHARE_READ, true},
-    {R, FILE_SHARE_READ, W, kShareAll, false},  // writing was not shared
+    {R, FILE_SHARE_READ, W, kShareAll, false},        // writing was not shared
     {W, FILE_SHARE_READ, R, FILE_SHARE_READ, false},  // second refuses the first's writing
     {W, FILE_SHARE_READ, R, kShareRW, true},
     {RW, kShareRW, RW, kShareRW, true},
     {RW, kShareRW, RW, FILE_SHARE_READ, false},
     {R, FILE_SHARE_WRITE, W, FILE_SHARE_READ, true},
-    {0, 0, RW, 0, true},                      // an open without access takes no part
-    {DELETE, kShareRW, R, kShareRW, false},   // deletion access needs FILE_SHARE_DELETE
+    {0, 0, RW, 0, true},                     // an open without access takes no part
+    {DELETE, kShareRW, R, kShareRW, false},  // deletion access needs FILE_SHARE_DELETE
     {DELETE, kShareRW, R, kShareAll, true},
 };
 
@@ -118,8 +118,8 @@ TEST(ShareModes, AnotherProcessHoldingTheFileIsSeen) {
   testing_support::TempDir dir;
   const std::string path = dir / "f";
   for (const CrossProcessCase& c : kCrossProcessCases) {
-    SCOPED_TRACE(testing::Message() << "helper share " << c.helper_share << ", ours "
-                                    << std::hex << c.our_access << "/" << c.our_share);
+    SCOPED_TRACE(testing::Message() << "helper share " << c.helper_share << ", ours " << std::hex
+                                    << c.our_access << "/" << c.our_share);
     testing_support::HeldChild helper(
         {VESTRALINO_TEST_HELPER, "hold", path, std::to_string(c.helper_share)});
     ASSERT_EQ(helper.ReadLine(), "held");

@@ -48,7 +48,8 @@ const WildcardCase kWildcardCases[] = {
 TEST(Wildcard, MatchesAsWindowsDoes) {
   for (const WildcardCase& c : kWildcardCases) {
     EXPECT_EQ(platform::MatchesWildcard(c.pattern, c.name), c.matches)
-        << "pattern \"" << std::string(c.pattern, c.pattern + std::char_traits<char16_t>::length(c.pattern))
+        << "pattern \""
+        << std::string(c.pattern, c.pattern + std::char_traits<char16_t>::length(c.pattern))
         << "\" name \"" << std::string(c.name, c.name + std::char_traits<char16_t>::length(c.name))
         << "\"";
   }
