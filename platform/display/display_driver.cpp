@@ -16,7 +16,9 @@ namespace {
 // The x11 backend is not written yet: no X display counts as reachable until it is.
 constexpr bool kX11BackendBuilt = false;
 
-bool InTerminal() { return isatty(STDIN_FILENO) == 1 && isatty(STDOUT_FILENO) == 1; }
+bool InTerminal() {
+  return isatty(STDIN_FILENO) == 1 && isatty(STDOUT_FILENO) == 1;
+}
 
 }  // namespace
 

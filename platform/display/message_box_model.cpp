@@ -33,14 +33,22 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
 
 std::span<const MessageBoxButton> MessageBoxButtons(UINT style) {
   switch (style & MB_TYPEMASK) {
-    case MB_OK: return kOk;
-    case MB_OKCANCEL: return kOkCancel;
-    case MB_ABORTRETRYIGNORE: return kAbortRetryIgnore;
-    case MB_YESNOCANCEL: return kYesNoCancel;
-    case MB_YESNO: return kYesNo;
-    case MB_RETRYCANCEL: return kRetryCancel;
-    case MB_CANCELTRYCONTINUE: return kCancelTryContinue;
-    default: return {};
+    case MB_OK:
+      return kOk;
+    case MB_OKCANCEL:
+      return kOkCancel;
+    case MB_ABORTRETRYIGNORE:
+      return kAbortRetryIgnore;
+    case MB_YESNOCANCEL:
+      return kYesNoCancel;
+    case MB_YESNO:
+      return kYesNo;
+    case MB_RETRYCANCEL:
+      return kRetryCancel;
+    case MB_CANCELTRYCONTINUE:
+      return kCancelTryContinue;
+    default:
+      return {};
   }
 }
 

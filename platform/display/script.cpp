@@ -9,7 +9,9 @@
 namespace platform {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r';
+}
 
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
@@ -52,9 +54,9 @@ std::optional<BoxKey> ParseKeyName(std::string_view name) {
     KeyName key;
   };
   static constexpr Named kNames[] = {
-      {"tab", KeyName::kTab},     {"enter", KeyName::kEnter}, {"escape", KeyName::kEscape},
-      {"left", KeyName::kLeft},   {"right", KeyName::kRight}, {"up", KeyName::kUp},
-      {"down", KeyName::kDown},   {"space", KeyName::kSpace}, {"alt+f4", KeyName::kAltF4},
+      {"tab", KeyName::kTab},   {"enter", KeyName::kEnter}, {"escape", KeyName::kEscape},
+      {"left", KeyName::kLeft}, {"right", KeyName::kRight}, {"up", KeyName::kUp},
+      {"down", KeyName::kDown}, {"space", KeyName::kSpace}, {"alt+f4", KeyName::kAltF4},
   };
   if (auto character = SingleCharacter(name)) return BoxKey{KeyName::kCharacter, *character};
   std::string lower = Lower(name);

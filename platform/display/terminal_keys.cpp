@@ -8,8 +8,12 @@ constexpr char kEsc = '\x1b';
 DecodedKey Key(KeyName name, std::size_t used, char32_t character = 0) {
   return {DecodeStatus::kKey, BoxKey{name, character}, used};
 }
-DecodedKey Ignored(std::size_t used) { return {DecodeStatus::kIgnored, {}, used}; }
-DecodedKey NeedMore() { return {DecodeStatus::kNeedMore, {}, 0}; }
+DecodedKey Ignored(std::size_t used) {
+  return {DecodeStatus::kIgnored, {}, used};
+}
+DecodedKey NeedMore() {
+  return {DecodeStatus::kNeedMore, {}, 0};
+}
 
 // ESC [ parameters final, or ESC O final (the application cursor keys).
 DecodedKey DecodeEscapeSequence(std::string_view bytes, bool more_may_follow) {
@@ -23,16 +27,22 @@ DecodedKey DecodeEscapeSequence(std::string_view bytes, bool more_may_follow) {
   std::string_view parameters = bytes.substr(2, at - 2);
   std::size_t used = at + 1;
   switch (bytes[at]) {
-    case 'A': return Key(KeyName::kUp, used);
-    case 'B': return Key(KeyName::kDown, used);
-    case 'C': return Key(KeyName::kRight, used);
-    case 'D': return Key(KeyName::kLeft, used);
-    case 'Z': return Key(KeyName::kLeft, used);  // Shift+Tab: back one button
+    case 'A':
+      return Key(KeyName::kUp, used);
+    case 'B':
+      return Key(KeyName::kDown, used);
+    case 'C':
+      return Key(KeyName::kRight, used);
+    case 'D':
+      return Key(KeyName::kLeft, used);
+    case 'Z':
+      return Key(KeyName::kLeft, used);  // Shift+Tab: back one button
     case 'S':
       // F4 is ESC O S, or ESC [ 1 ; m S with a modifier; m = 3 is Alt.
       if (parameters == "1;3") return Key(KeyName::kAltF4, used);
       return Ignored(used);
-    default: return Ignored(used);
+    default:
+      return Ignored(used);
   }
 }
 
@@ -54,11 +64,15 @@ DecodedKey DecodeTerminalKey(std::string_view bytes, bool more_may_follow) {
     return Key(KeyName::kEscape, 1);  // ESC then an ordinary key: each on its own
   }
   switch (first) {
-    case '\t': return Key(KeyName::kTab, 1);
+    case '\t':
+      return Key(KeyName::kTab, 1);
     case '\r':
-    case '\n': return Key(KeyName::kEnter, 1);
-    case ' ': return Key(KeyName::kSpace, 1);
-    default: break;
+    case '\n':
+      return Key(KeyName::kEnter, 1);
+    case ' ':
+      return Key(KeyName::kSpace, 1);
+    default:
+      break;
   }
   if (first < 0x20 || first == 0x7F) return Ignored(1);
   if (first < 0x80) return Key(KeyName::kCharacter, 1, first);

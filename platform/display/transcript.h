@@ -13,7 +13,9 @@ namespace platform {
 class JsonObject {
  public:
   JsonObject& Add(std::string_view key, std::string_view text);
-  JsonObject& Add(std::string_view key, const char* text) { return Add(key, std::string_view(text)); }
+  JsonObject& Add(std::string_view key, const char* text) {
+    return Add(key, std::string_view(text));
+  }
   JsonObject& Add(std::string_view key, long long number);
   JsonObject& Add(std::string_view key, const std::vector<std::string>& texts);
   JsonObject& AddFlag(std::string_view key, bool value);

@@ -49,7 +49,9 @@ void OnEndingSignal(int signal_number) {
   raise(signal_number);
 }
 
-void OnResize(int) { resized = 1; }
+void OnResize(int) {
+  resized = 1;
+}
 
 void WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -113,11 +115,13 @@ class TerminalSession {
 
 // --- Layout
 
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool IsContinuationByte(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 int Columns(std::string_view utf8) {
-  return static_cast<int>(std::count_if(utf8.begin(), utf8.end(),
-                                        [](char c) { return !IsContinuationByte(c); }));
+  return static_cast<int>(
+      std::count_if(utf8.begin(), utf8.end(), [](char c) { return !IsContinuationByte(c); }));
 }
 
 // The longest prefix that fits `columns` cells, cut between characters.
@@ -243,7 +247,9 @@ int TtyDriver::RunMessageBox(const MessageBoxRequest& request) {
       }
       // A lone ESC is the Escape key unless the rest of a sequence follows at once.
       int wait_ms = pending.empty() ? -1 : 50;
-      struct pollfd ready {fd, POLLIN, 0};
+      struct pollfd ready {
+        fd, POLLIN, 0
+      };
       int polled = poll(&ready, 1, wait_ms);
       if (polled < 0) {
         if (errno == EINTR) continue;

@@ -71,7 +71,9 @@ constexpr auto kStoredTable = BuildStoredTable();
 
 }  // namespace
 
-std::span<const std::uint8_t> StoredMessageTable() { return kStoredTable; }
+std::span<const std::uint8_t> StoredMessageTable() {
+  return kStoredTable;
+}
 
 std::string_view FindErrorMessage(unsigned code) {
   if (code > 255) code = 0;

@@ -78,8 +78,7 @@ UINT RunProgram(const ProgramImage& program, const FramePlatformCalls& calls) {
 
   calls.CoInitialize(nullptr);  // a failure changes nothing the program relies on
   if (build_option::kCommonControlClasses != 0) {
-    INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
-                                 build_option::kCommonControlClasses};
+    INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), build_option::kCommonControlClasses};
     calls.InitCommonControlsEx(&classes);
   }
 
@@ -92,6 +91,8 @@ UINT RunProgram(const ProgramImage& program, const FramePlatformCalls& calls) {
   return static_cast<UINT>(result);
 }
 
-void ProcessEntry(const ProgramImage& program) { ExitProcess(RunProgram(program)); }
+void ProcessEntry(const ProgramImage& program) {
+  ExitProcess(RunProgram(program));
+}
 
 }  // namespace runtime

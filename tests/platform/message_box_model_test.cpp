@@ -28,8 +28,12 @@ TEST(MessageBoxModelTest, EachTypeHasWindowsButtons) {
   EXPECT_FALSE(MessageBoxModel(0xF).valid());
 }
 
-BoxKey Named(KeyName name) { return {name, 0}; }
-BoxKey Char(char32_t c) { return {KeyName::kCharacter, c}; }
+BoxKey Named(KeyName name) {
+  return {name, 0};
+}
+BoxKey Char(char32_t c) {
+  return {KeyName::kCharacter, c};
+}
 
 TEST(MessageBoxModelTest, KeysFollowTheTable) {
   struct Case {
@@ -42,14 +46,21 @@ TEST(MessageBoxModelTest, KeysFollowTheTable) {
       {"Enter takes the default", MB_YESNO, {Named(KeyName::kEnter)}, IDYES},
       {"Space too", MB_YESNO, {Named(KeyName::kSpace)}, IDYES},
       {"second default", MB_YESNO | MB_DEFBUTTON2, {Named(KeyName::kEnter)}, IDNO},
-      {"default past the end falls back", MB_YESNO | MB_DEFBUTTON3, {Named(KeyName::kEnter)},
+      {"default past the end falls back",
+       MB_YESNO | MB_DEFBUTTON3,
+       {Named(KeyName::kEnter)},
        IDYES},
       {"Tab moves on", MB_YESNO, {Named(KeyName::kTab), Named(KeyName::kEnter)}, IDNO},
-      {"Tab wraps", MB_YESNO,
-       {Named(KeyName::kTab), Named(KeyName::kTab), Named(KeyName::kEnter)}, IDYES},
-      {"Left wraps back", MB_YESNOCANCEL, {Named(KeyName::kLeft), Named(KeyName::kEnter)},
+      {"Tab wraps",
+       MB_YESNO,
+       {Named(KeyName::kTab), Named(KeyName::kTab), Named(KeyName::kEnter)},
+       IDYES},
+      {"Left wraps back",
+       MB_YESNOCANCEL,
+       {Named(KeyName::kLeft), Named(KeyName::kEnter)},
        IDCANCEL},
-      {"Right and Up", MB_ABORTRETRYIGNORE,
+      {"Right and Up",
+       MB_ABORTRETRYIGNORE,
        {Named(KeyName::kRight), Named(KeyName::kRight), Named(KeyName::kUp),
         Named(KeyName::kSpace)},
        IDRETRY},
@@ -62,13 +73,16 @@ TEST(MessageBoxModelTest, KeysFollowTheTable) {
       {"T", MB_CANCELTRYCONTINUE, {Char('t')}, IDTRYAGAIN},
       {"Escape cancels", MB_OKCANCEL, {Named(KeyName::kEscape)}, IDCANCEL},
       {"Escape on a lone OK", MB_OK, {Named(KeyName::kEscape)}, IDOK},
-      {"Escape ignored without Cancel", MB_YESNO,
+      {"Escape ignored without Cancel",
+       MB_YESNO,
        {Named(KeyName::kEscape), Named(KeyName::kAltF4), Named(KeyName::kTab),
         Named(KeyName::kEnter)},
        IDNO},
       {"Alt+F4 cancels", MB_RETRYCANCEL, {Named(KeyName::kAltF4)}, IDCANCEL},
-      {"Escape ignored on abort/retry/ignore", MB_ABORTRETRYIGNORE,
-       {Named(KeyName::kEscape), Char('i')}, IDIGNORE},
+      {"Escape ignored on abort/retry/ignore",
+       MB_ABORTRETRYIGNORE,
+       {Named(KeyName::kEscape), Char('i')},
+       IDIGNORE},
       {"a non-ASCII character is no mnemonic", MB_YESNO, {Char(U'\u00D1'), Char('y')}, IDYES},
   };
   for (const Case& c : cases) {
@@ -76,7 +90,9 @@ TEST(MessageBoxModelTest, KeysFollowTheTable) {
     int answer = 0;
     for (std::size_t i = 0; i < c.keys.size(); ++i) {
       answer = box.OnKey(c.keys[i]);
-      if (i + 1 < c.keys.size()) EXPECT_EQ(answer, 0) << c.what << ": key " << i << " ended it";
+      if (i + 1 < c.keys.size()) {
+        EXPECT_EQ(answer, 0) << c.what << ": key " << i << " ended it";
+      }
     }
     EXPECT_EQ(answer, c.answer) << c.what;
   }

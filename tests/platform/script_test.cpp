@@ -46,8 +46,8 @@ TEST(ScriptTest, ParsesEveryAction) {
 
 TEST(ScriptTest, BadLinesAreReportedAndLeftOut) {
   const char* bad_lines[] = {
-      "frobnicate now", "click", "click 12x", "key Home", "key ab", "answer maybe",
-      "close now", "press", "capture",
+      "frobnicate now", "click",     "click 12x", "key Home", "key ab",
+      "answer maybe",   "close now", "press",     "capture",
   };
   for (const char* line : bad_lines) {
     ParsedScript parsed = ParseScript(std::string("answer no\n") + line + "\nanswer yes");

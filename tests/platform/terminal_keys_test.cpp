@@ -46,7 +46,9 @@ TEST(TerminalKeysTest, DecodesWhatTerminalsSend) {
     SCOPED_TRACE(testing::PrintToString(c.bytes));
     EXPECT_EQ(decoded.status, c.status);
     EXPECT_EQ(decoded.used, c.used);
-    if (c.status == DecodeStatus::kKey) EXPECT_EQ(decoded.key.name, c.key);
+    if (c.status == DecodeStatus::kKey) {
+      EXPECT_EQ(decoded.key.name, c.key);
+    }
   }
   DecodedKey letter = DecodeTerminalKey("y", true);
   EXPECT_EQ(letter.key, (BoxKey{KeyName::kCharacter, U'y'}));

@@ -30,9 +30,9 @@ TEST(ErrorStateTest, RaisingReplacesOutOfRangeCodes) {
     unsigned expected;
   };
   const Case cases[] = {
-      {0, false, 51},   // a service raising 0 is an internal error
-      {0, true, 5},     {300, true, 5},  {-1, true, 5}, {256, true, 5},
-      {1, true, 1},     {240, true, 240}, {7, false, 7},
+      {0, false, 51},  // a service raising 0 is an internal error
+      {0, true, 5},   {300, true, 5},   {-1, true, 5}, {256, true, 5},
+      {1, true, 1},   {240, true, 240}, {7, false, 7},
   };
   for (const Case& c : cases) {
     ErrorState errors;

@@ -23,13 +23,16 @@ TEST(CommandTailTest, FollowsTheProgramNameRules) {
       {u"\"v.exe\"abc", u"abc"},
       {u"v.exe", u""},
       {u"v.exe   abc def ", u"abc def "},
-      {u"v.exe\tabc", u"\tabc"},   // a tab ends the name but is not skipped after it
+      {u"v.exe\tabc", u"\tabc"},  // a tab ends the name but is not skipped after it
       {u"v.exe \t abc", u"\t abc"},
-      {u"\"C:\\v.exe", u""},       // unterminated quote: the search stops at the NUL
+      {u"\"C:\\v.exe", u""},  // unterminated quote: the search stops at the NUL
       {u"\"\"  x", u"x"},
       {u"", u""},
       {u"   abc", u"abc"},  // a blank right away: an empty program name, then blanks
-      {u"v.exe\x01" u"abc", u"\x01" u"abc"},  // a control character ends the name, stays
+      {u"v.exe\x01"
+       u"abc",
+       u"\x01"
+       u"abc"},  // a control character ends the name, stays
   };
   for (const Case& c : cases) {
     EXPECT_EQ(std::u16string(CommandTail(c.line)), std::u16string(c.tail))
@@ -170,15 +173,17 @@ class ProcessEntryTest : public testing::Test {
   std::int32_t live_before_ = 0;
 };
 
-void NoteListReset() { Note("reset lists"); }
+void NoteListReset() {
+  Note("reset lists");
+}
 
 TEST_F(ProcessEntryTest, StartsAndShutsDownInOrder) {
   RegisterRuntimeListReset(&NoteListReset);
   EXPECT_EQ(RunProgram(Image(), WatchedCalls()), 0u);
   const std::vector<std::string> expected = {
-      "GetVersionExA",  "GetStartupInfoA", "GetCommandLineW",      "GetModuleHandleW",
-      "TlsAlloc",       "CoInitialize",    "InitCommonControlsEx", "clear_globals",
-      "reset lists",    "AppMain",         "release_globals",      "TlsFree",
+      "GetVersionExA", "GetStartupInfoA", "GetCommandLineW",      "GetModuleHandleW",
+      "TlsAlloc",      "CoInitialize",    "InitCommonControlsEx", "clear_globals",
+      "reset lists",   "AppMain",         "release_globals",      "TlsFree",
       "CoUninitialize"};
   EXPECT_EQ(steps_, expected);
   EXPECT_TRUE(Process().started);
@@ -218,9 +223,8 @@ TEST_F(ProcessEntryTest, AnotherPlatformIsRefusedWithABox) {
 TEST_F(ProcessEntryTest, NoTlsSlotEndsWith255BeforeTheMainRoutine) {
   tls_fails = true;
   EXPECT_EQ(RunProgram(Image(), WatchedCalls()), 255u);
-  EXPECT_EQ(steps_, (std::vector<std::string>{"GetVersionExA", "GetStartupInfoA",
-                                              "GetCommandLineW", "GetModuleHandleW",
-                                              "TlsAlloc"}));
+  EXPECT_EQ(steps_, (std::vector<std::string>{"GetVersionExA", "GetStartupInfoA", "GetCommandLineW",
+                                              "GetModuleHandleW", "TlsAlloc"}));
 }
 
 TEST(ProcessEntryDeathTest, ProcessEntryEndsTheProcessWithTheResult) {
