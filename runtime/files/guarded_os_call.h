@@ -11,7 +11,7 @@
 
 #include "platform/win32.h"
 #include "runtime/files/os_error.h"
-#include "runtime/frame/float_state.h"
+#include "runtime/files/float_control_guard.h"
 #include "runtime/frame/spin_lock.h"
 
 namespace runtime {
@@ -41,7 +41,7 @@ auto GuardedOsCall(Call&& call) -> OsCallOutcome<std::invoke_result_t<Call>> {
   lock.lock();
   UINT previous_mode;
   {
-    FloatStateGuard float_state;
+    FloatControlGuard float_state;
     previous_mode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     SetLastError(0);
     if constexpr (std::is_void_v<R>) {
