@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "runtime/text/extended_float.h"
+#include "runtime/text/wide_integer.h"
 
 namespace runtime {
 namespace {
@@ -18,41 +19,42 @@ int EstimateFloorLog10OfPowerOfTwo(int b) {
   return static_cast<int>((static_cast<std::int64_t>(b) * kLog10Of2Times2Pow32) >> 32);
 }
 
-// significand x 2^binary_exponent x 10^k rounded to an integer (ties to even), when exact
-// 128-bit arithmetic can do it. False sends the caller to the slow path.
+// significand x 2^binary_exponent x 10^k rounded to an integer (ties to even), when
+// exact 256-bit arithmetic can do it. False sends the caller to the slow path.
 bool ScaleExactly(std::uint64_t significand, int binary_exponent, int k, Uint128* result) {
+  if (k > kMaxWideDecimalExponent || k < -kMaxWideDecimalExponent) return false;
+  UInt256 wide(significand);
   if (k >= 0) {
-    if (k > kMaxExactPowerOfFive) return false;
-    Uint128 product = Uint128{significand} * PowerOfFive(k);  // < 2^127
+    wide.MultiplyByPowerOfFive(k);  // below 2^250
     int shift = binary_exponent + k;
+    if (wide.BitLength() + shift > 127) return false;
     if (shift >= 0) {
-      if (BitLength(product) + shift > 127) return false;
-      *result = product << shift;
+      *result = wide.Bits128From(0) << shift;
     } else {
-      if (-shift > 127) return false;
-      *result = ShiftRightRounded(product, -shift);
+      if (-shift > 255) return false;
+      *result = RoundedShiftRight(wide, -shift, false);
     }
     return true;
   }
+  // significand x 2^(binary_exponent - q) / 5^q, computed as twice that, floored, so that
+  // its last bit is the half that decides the rounding.
   int q = -k;
-  if (q > kMaxExactPowerOfFive) return false;
-  std::uint64_t divisor_five = PowerOfFive(q);
-  int shift = binary_exponent - q;  // significand x 2^shift / 5^q
-  Uint128 numerator;
-  Uint128 divisor;
+  int shift = binary_exponent - q + 1;
+  int shift_after = 0;
   if (shift >= 0) {
-    if (std::bit_width(significand) + shift > 127) return false;
-    numerator = Uint128{significand} << shift;
-    divisor = divisor_five;
+    if (std::bit_width(significand) + shift > 255) return false;
+    wide.ShiftLeft(shift);
   } else {
-    if (std::bit_width(divisor_five) - shift > 126) return false;
-    numerator = significand;
-    divisor = Uint128{divisor_five} << -shift;
+    shift_after = -shift;  // floor(floor(x / a) / b) = floor(x / ab)
+    if (shift_after > 255) return false;
   }
-  Uint128 quotient = numerator / divisor;
-  Uint128 twice_remainder = (numerator % divisor) * 2;  // divisor < 2^127: no overflow
-  bool up = twice_remainder > divisor || (twice_remainder == divisor && (quotient & 1) != 0);
-  *result = quotient + (up ? 1 : 0);
+  bool sticky = wide.DivideByPowerOfFive(q);
+  if (wide.BitLength() - shift_after > 127) return false;
+  sticky = sticky || wide.AnyBelow(shift_after);
+  Uint128 twice = wide.Bits128From(shift_after);
+  Uint128 floor = twice >> 1;
+  bool up = (twice & 1) != 0 && (sticky || (floor & 1) != 0);
+  *result = floor + (up ? 1 : 0);
   return true;
 }
 

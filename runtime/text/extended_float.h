@@ -60,20 +60,8 @@ inline constexpr std::uint64_t PowerOfFive(int k) {
   return p;
 }
 
-inline int BitLength(Uint128 x) {
-  std::uint64_t high = static_cast<std::uint64_t>(x >> 64);
-  if (high != 0) return 128 - std::countl_zero(high);
-  return 64 - std::countl_zero(static_cast<std::uint64_t>(x));
-}
-
-// x / 2^shift rounded to nearest, ties to even; shift in 1..127. `sticky` says that
-// bits below x (already dropped) were not all zero.
-inline Uint128 ShiftRightRounded(Uint128 x, int shift, bool sticky = false) {
-  Uint128 kept = x >> shift;
-  Uint128 dropped = x & ((Uint128{1} << shift) - 1);
-  Uint128 half = Uint128{1} << (shift - 1);
-  bool up = dropped > half || (dropped == half && (sticky || (kept & 1) != 0));
-  return kept + (up ? 1 : 0);
-}
+// Beyond this decimal exponent the number text leaves exact integer scaling to the C
+// library: 10^80 times a 64-bit significand still fits 256 bits.
+inline constexpr int kMaxWideDecimalExponent = 80;
 
 }  // namespace runtime

@@ -1,11 +1,13 @@
 #include "runtime/text/number_parse.h"
 
+#include <array>
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 #include "runtime/text/extended_float.h"
+#include "runtime/text/wide_integer.h"
 
 namespace runtime {
 namespace {
@@ -47,20 +49,30 @@ int DigitValue(char c) {
   return 99;
 }
 
-// A 128-bit integer times 2^binary_exponent as a long double, rounded to 64 bits once.
-// `sticky` says that x was already cut short of nonzero bits below it.
-long double RoundToExtended(Uint128 x, int binary_exponent, bool sticky) {
-  int excess = BitLength(x) - 64;
-  if (excess > 0) {
-    x = ShiftRightRounded(x, excess, sticky);
-    binary_exponent += excess;
-    if ((x >> 64) != 0) {  // rounded up to 2^64
-      x >>= 1;
-      ++binary_exponent;
-    }
+// w x 2^binary_exponent as a long double, rounded to 64 bits once. `sticky` says that w
+// was already cut short of nonzero bits below it.
+long double RoundToExtended(const UInt256& w, int binary_exponent, bool sticky) {
+  int excess = w.BitLength() - 64;
+  if (excess < 0) excess = 0;
+  Uint128 x = RoundedShiftRight(w, excess, sticky);
+  if ((x >> 64) != 0) {  // rounded up to 2^64
+    x >>= 1;
+    ++excess;
   }
-  return std::ldexp(static_cast<long double>(static_cast<std::uint64_t>(x)), binary_exponent);
+  return std::ldexp(static_cast<long double>(static_cast<std::uint64_t>(x)),
+                    binary_exponent + excess);
 }
+
+// 10^0 .. 10^27, each exact in the 64-bit significand.
+constexpr auto kExactPowersOfTen = [] {
+  std::array<long double, kMaxExactPowerOfFive + 1> powers{};
+  long double power = 1;
+  for (long double& p : powers) {
+    p = power;
+    power *= 10;
+  }
+  return powers;
+}();
 
 enum class Suffix { kNone, kPercent, kLong, kLongLong, kUnsigned };
 
@@ -202,20 +214,27 @@ long double ParseDecimal(Scanner& in, NumberKind* kind) {
 
 long double ScaleByPowerOfTen(std::uint64_t mantissa, std::int64_t exponent) {
   if (mantissa == 0) return 0;
-  if (exponent >= 0 && exponent <= kMaxExactPowerOfFive) {
-    // m x 5^e x 2^e: the product is exact in 128 bits, one rounding to 64 bits.
-    Uint128 product = Uint128{mantissa} * PowerOfFive(static_cast<int>(exponent));
+  if (exponent >= -kMaxExactPowerOfFive && exponent <= kMaxExactPowerOfFive) {
+    // Both operands are exact (m < 2^64, 10^k = 5^k x 2^k with 5^k < 2^64), so the one
+    // multiplication or division of the FPU rounds correctly.
+    long double power = kExactPowersOfTen[exponent < 0 ? -exponent : exponent];
+    long double m = static_cast<long double>(mantissa);
+    return exponent < 0 ? m / power : m * power;
+  }
+  if (exponent >= 0 && exponent <= kMaxWideDecimalExponent) {
+    // m x 5^e x 2^e: the product is exact in 256 bits, then one rounding to 64 bits.
+    UInt256 product(mantissa);
+    product.MultiplyByPowerOfFive(static_cast<int>(exponent));
     return RoundToExtended(product, static_cast<int>(exponent), false);
   }
-  if (exponent < 0 && exponent >= -kMaxExactPowerOfFive) {
-    // m / 5^q / 2^q: normalise m to the top of 128 bits so the quotient keeps at least
-    // 65 bits, and let the remainder decide ties.
+  if (exponent < 0 && exponent >= -kMaxWideDecimalExponent) {
+    // m / 5^q / 2^q: m is moved to the top of 256 bits so that the quotient keeps at least
+    // 65 bits, and a remainder breaks what would look like a tie.
     int q = static_cast<int>(-exponent);
-    std::uint64_t divisor = PowerOfFive(q);
-    int shift = 127 - (std::bit_width(mantissa) - 1);
-    Uint128 numerator = Uint128{mantissa} << shift;
-    Uint128 quotient = numerator / divisor;
-    bool sticky = numerator % divisor != 0;
+    int shift = 255 - (std::bit_width(mantissa) - 1);
+    UInt256 quotient(mantissa);
+    quotient.ShiftLeft(shift);
+    bool sticky = quotient.DivideByPowerOfFive(q);
     return RoundToExtended(quotient, -shift - q, sticky);
   }
   char text[48];

@@ -29,7 +29,7 @@ struct ParsedNumber {
 ParsedNumber ParseNumber(const char* bytes, std::size_t length);
 
 // mantissa x 10^exponent, correctly rounded (ties to even): exact integer arithmetic for
-// |exponent| <= 27, the C library's correctly rounded strtold beyond.
+// |exponent| <= 80, the C library's correctly rounded strtold beyond.
 long double ScaleByPowerOfTen(std::uint64_t mantissa, std::int64_t exponent);
 
 }  // namespace runtime

@@ -30,7 +30,7 @@ long double RandomMagnitude(std::mt19937_64& random) {
   if (random() % 2 == 0) {
     exponent = static_cast<std::uint16_t>(1 + random() % 0x7FFE);
   } else {
-    exponent = static_cast<std::uint16_t>(16383 - 130 + random() % 260);
+    exponent = static_cast<std::uint16_t>(16383 - 300 + random() % 600);
   }
   return FromFields(exponent, significand);
 }
