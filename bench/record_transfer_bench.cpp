@@ -144,8 +144,8 @@ HANDLE OpenPlatformHandle(const std::string& path) {
   runtime::RoutineFrame frame;
   frame.strings.PushCopy(path);
   frame.strings.SlotToWide(0);
-  HANDLE handle = CreateFileW(frame.strings.WideText(0), GENERIC_READ | GENERIC_WRITE, 0,
-                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE handle = CreateFileW(frame.strings.WideText(0), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) std::abort();
   return handle;
 }

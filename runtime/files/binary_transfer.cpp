@@ -18,8 +18,8 @@ constexpr std::uint32_t kLongLengthMark = 0xFFFF;
 // Moves the bytes and keeps the position after them unless the raw flag says otherwise.
 std::uint32_t MoveArea(ErrorState& errors, FileEntry& entry, std::uint16_t flags,
                        TransferArea area) {
-  std::uint32_t moved = (flags & kWrite) != 0 ? WriteWhole(errors, entry, area)
-                                              : ReadFilling(errors, entry, area);
+  std::uint32_t moved =
+      (flags & kWrite) != 0 ? WriteWhole(errors, entry, area) : ReadFilling(errors, entry, area);
   if ((flags & kRawString) == 0) entry.position += moved;
   return moved;
 }

@@ -65,10 +65,10 @@ DiskSpace QueryDiskSpace(RoutineFrame& frame) {
   const bool narrow_mode = Process().narrow_mode;
 
   HMODULE kernel = GetModuleHandleW(u"KERNEL32");
-  FARPROC extended = kernel == nullptr
-                         ? nullptr
-                         : GetProcAddress(kernel, narrow_mode ? "GetDiskFreeSpaceExA"
-                                                              : "GetDiskFreeSpaceExW");
+  FARPROC extended =
+      kernel == nullptr
+          ? nullptr
+          : GetProcAddress(kernel, narrow_mode ? "GetDiskFreeSpaceExA" : "GetDiskFreeSpaceExW");
   DiskSpace space;
   if (extended != nullptr) {
     ULARGE_INTEGER total{}, total_free{};
@@ -89,11 +89,11 @@ DiskSpace QueryDiskSpace(RoutineFrame& frame) {
   }
   DynString narrow = NarrowRoot(frame.errors, root);
   DWORD sectors_per_cluster = 0, bytes_per_sector = 0, free_clusters = 0, total_clusters = 0;
-  bool answered = GuardedOsCall([&] {
-                    return GetDiskFreeSpaceA(narrow.empty() ? nullptr : narrow.data(),
-                                             &sectors_per_cluster, &bytes_per_sector,
-                                             &free_clusters, &total_clusters);
-                  }).ok();
+  bool answered =
+      GuardedOsCall([&] {
+        return GetDiskFreeSpaceA(narrow.empty() ? nullptr : narrow.data(), &sectors_per_cluster,
+                                 &bytes_per_sector, &free_clusters, &total_clusters);
+      }).ok();
   if (!answered) return space;
   std::uint64_t cluster = std::uint64_t{sectors_per_cluster} * bytes_per_sector;
   space.free_bytes = cluster * free_clusters;

@@ -12,7 +12,9 @@ constexpr DWORD kNeverDeleted = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
 
 // "/" counts as well as "\": found names are deleted relative to this part, and taking
 // "dir/x*" as having no directory would delete same-named files in the current one.
-bool EndsDirectoryPart(WCHAR c) { return c == u':' || IsPathSeparator(c); }
+bool EndsDirectoryPart(WCHAR c) {
+  return c == u':' || IsPathSeparator(c);
+}
 
 std::uint32_t DirectoryPartLength(const WidePath& pattern) {
   std::u16string_view text = pattern.view();

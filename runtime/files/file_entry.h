@@ -33,8 +33,8 @@ inline constexpr std::uint8_t kSockets = kSocketStream | kSocketText;
 namespace file_access {
 inline constexpr std::uint8_t kRead = 0x80;
 inline constexpr std::uint8_t kWrite = 0x40;
-inline constexpr std::uint8_t kExplicit = 0x20;  // no read-only retry when the open fails
-inline constexpr std::uint8_t kWideText = 0x08;  // line ends and spaces go out as UTF-16
+inline constexpr std::uint8_t kExplicit = 0x20;   // no read-only retry when the open fails
+inline constexpr std::uint8_t kWideText = 0x08;   // line ends and spaces go out as UTF-16
 inline constexpr std::uint8_t kShareCode = 0x07;  // 1 none, 2 read, 3 write, 4 both
 }  // namespace file_access
 

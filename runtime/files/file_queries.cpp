@@ -24,9 +24,9 @@ long double FileLength(RoutineFrame& frame, FileNumber number) {
 std::int32_t FileInfo(RoutineFrame& frame, FileNumber number, std::int32_t selector) {
   if (selector == file_info::kNumberAt) return Files().NumberAt(number);
   FileEntry* entry = Files().Find(number);
-  bool is_field_selector = selector == file_info::kMode || selector == file_info::kHandle ||
-                           (selector <= file_info::kRecordLength &&
-                            selector >= file_info::kOutsideField2);
+  bool is_field_selector =
+      selector == file_info::kMode || selector == file_info::kHandle ||
+      (selector <= file_info::kRecordLength && selector >= file_info::kOutsideField2);
   if (!is_field_selector) return entry != nullptr ? -1 : 0;
   if (entry == nullptr) {
     frame.errors.RaiseError(error::kBadFileNameOrNumber);

@@ -22,8 +22,12 @@ class FloatControlGuard {
     __asm__ volatile("ldmxcsr %0" : : "m"(sse_control_));
   }
 #else
-  FloatControlGuard() { std::fegetenv(&saved_); }
-  ~FloatControlGuard() { std::fesetenv(&saved_); }
+  FloatControlGuard() {
+    std::fegetenv(&saved_);
+  }
+  ~FloatControlGuard() {
+    std::fesetenv(&saved_);
+  }
 #endif
   FloatControlGuard(const FloatControlGuard&) = delete;
   FloatControlGuard& operator=(const FloatControlGuard&) = delete;

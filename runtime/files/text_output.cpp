@@ -28,7 +28,9 @@ FileEntry* TextOutputEntry(ErrorState& errors, FileNumber number) {
   return entry;
 }
 
-bool IsWide(const FileEntry& entry) { return (entry.access & file_access::kWideText) != 0; }
+bool IsWide(const FileEntry& entry) {
+  return (entry.access & file_access::kWideText) != 0;
+}
 
 // A disk file that takes fewer bytes is full; any other device failed.
 bool WriteText(ErrorState& errors, FileEntry& entry, const void* bytes, DWORD size) {

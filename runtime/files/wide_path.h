@@ -37,6 +37,8 @@ class WidePath {
 };
 
 // Path separators: the platform takes "/" as well as "\".
-inline bool IsPathSeparator(WCHAR c) { return c == u'\\' || c == u'/'; }
+inline bool IsPathSeparator(WCHAR c) {
+  return c == u'\\' || c == u'/';
+}
 
 }  // namespace runtime

@@ -21,9 +21,9 @@ TEST_F(FilesTest, EachModeOpensAndPositionsAsItsTableSays) {
   struct Case {
     std::uint8_t mode;
     bool creates_missing;
-    std::int64_t position;          // on the existing 10-byte file
-    std::uint32_t record_length;    // from a requested length of 4
-    std::string contents_after;     // of the existing file, right after the open
+    std::int64_t position;        // on the existing 10-byte file
+    std::uint32_t record_length;  // from a requested length of 4
+    std::string contents_after;   // of the existing file, right after the open
   };
   const Case cases[] = {
       {file_mode::kInput, false, 0, 4, "0123456789"},
@@ -98,8 +98,9 @@ TEST_F(FilesTest, RefusedOpensLeaveTheTableAndTheDiskAsTheyWere) {
       {"negative number", -1, "neg", kRandomWrite, 24, error::kBadFileNameOrNumber},
       {"record length 0", 1, "rl0", kRandomWrite, 0, error::kIllegalFunctionCall},
       {"record length 32769", 1, "big", kRandomWrite, 32769, error::kIllegalFunctionCall},
-      {"input length 0", 1, "in0", Word(file_mode::kInput, 0xA1), 0,
-       error::kIllegalFunctionCall},
+      {"input length 0", 1, "in0", Word(file_mode::kInput, 0xA1), 0, error::kIllegalFunctionCall},
+      {"input buffer beyond memory", 1, "in4g", Word(file_mode::kInput, 0xA1), 0xFFFFFFFF,
+       error::kOutOfMemory},
       {"no mode", 1, "nomode", 0x00A1, 24, error::kBadFileMode},
       {"two modes", 1, "twomodes", 0x06A1, 24, error::kBadFileMode},
       {"share code 0", 1, "share0", 0x04A0, 24, error::kIllegalFunctionCall},
@@ -213,7 +214,8 @@ TEST_F(FilesTest, CloseIgnoresUnknownNumbersAndChecksTheModeMask) {
 }
 
 TEST_F(FilesTest, CloseAllClosesEveryFile) {
-  for (FileNumber n = 1; n <= 3; ++n) ASSERT_EQ(Open(n, PathOf(std::to_string(n)), kRandomWrite), 0);
+  for (FileNumber n = 1; n <= 3; ++n)
+    ASSERT_EQ(Open(n, PathOf(std::to_string(n)), kRandomWrite), 0);
   FileCloseAll(frame_);
   EXPECT_EQ(frame_.errors.ErrorCode(), 0);
   EXPECT_EQ(Files().NumberAt(1), -1);
@@ -266,8 +268,8 @@ TEST_F(FilesTest, AnAttachedHandleIsNotClosedWithItsNumber) {
   const std::string path = PathOf("attached");
   frame_.strings.PushCopy(path);
   frame_.strings.SlotToWide(0);
-  HANDLE handle = CreateFileW(frame_.strings.WideText(0), GENERIC_READ | GENERIC_WRITE, 3,
-                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE handle = CreateFileW(frame_.strings.WideText(0), GENERIC_READ | GENERIC_WRITE, 3, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   frame_.strings.PopDiscard();
   ASSERT_NE(handle, INVALID_HANDLE_VALUE);
 

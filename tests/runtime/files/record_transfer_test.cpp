@@ -149,7 +149,10 @@ TEST_F(FilesTest, VariableLengthStringsCarryALengthPrefix) {
 
 TEST_F(FilesTest, WideStringsHoldWholeUnitsEvenForAnOddPrefix) {
   const std::string path = PathOf("odd");
-  WriteBytes(path, std::string("\x05\x00" "a\0b\0c", 7) + std::string(9, '\0'));
+  WriteBytes(path, std::string("\x05\x00"
+                               "a\0b\0c",
+                               7) +
+                       std::string(9, '\0'));
   ASSERT_EQ(Open(1, path, kRandomRead, 16), 0);
   DynString wide;
   ASSERT_EQ(Transfer(1, kReadRecord | kDynString | kWideString, &wide, 0, 1), 0);
