@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "runtime/files/transfer_parts.h"
 #include "tests/runtime/files/files_fixture.h"
 
 namespace runtime {
@@ -249,6 +250,44 @@ TEST_F(FilesTest, ArraysOfPlainElementsMoveInOneTransfer) {
   ArrayTarget no_size{values, 4, 0};
   EXPECT_EQ(RecordTransfer(frame_, 1, kWriteRecord | kArray, &no_size, 4, 0), 0u);
   EXPECT_EQ(frame_.errors.ErrorCode(), 0);
+}
+
+}  // namespace
+}  // namespace runtime
+
+namespace runtime {
+namespace {
+
+TEST(RoundTransferPositionTest, RoundsToNearestWithTiesToEven) {
+  struct Case {
+    long double where;
+    std::int64_t expected;
+  };
+  const Case cases[] = {
+      {0, 0},
+      {1, 1},
+      {0.5L, 0},
+      {1.5L, 2},
+      {2.5L, 2},
+      {2.4999L, 2},
+      {2.5001L, 3},
+      {-0.5L, 0},
+      {-1.5L, -2},
+      {-2.5L, -2},
+      {-2.6L, -3},
+      {1e18L, 1000000000000000000},
+      {-9223372036854775808.0L, std::numeric_limits<std::int64_t>::min()},
+  };
+  for (const Case& c : cases) {
+    std::int64_t rounded = 12345;
+    EXPECT_TRUE(RoundTransferPosition(c.where, &rounded)) << c.where;
+    EXPECT_EQ(rounded, c.expected) << c.where;
+  }
+  std::int64_t rounded;
+  // Just below 2^63 the nearest whole number is 2^63, which does not fit.
+  EXPECT_FALSE(RoundTransferPosition(9223372036854775807.5L, &rounded));
+  EXPECT_FALSE(RoundTransferPosition(9223372036854775808.0L, &rounded));
+  EXPECT_FALSE(RoundTransferPosition(std::nanl(""), &rounded));
 }
 
 }  // namespace
