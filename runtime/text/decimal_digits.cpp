@@ -1,5 +1,6 @@
 #include "runtime/text/decimal_digits.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>

@@ -3,7 +3,7 @@
 // scaling can be done exactly instead of with rounded floating multiplications.
 #pragma once
 
-#include <bit>
+#include <array>
 #include <cstdint>
 #include <cstring>
 
@@ -54,10 +54,17 @@ struct ExtendedFields {
 
 // 5^k for k = 0..27, the powers that fit in 64 bits; 10^k = 5^k x 2^k.
 inline constexpr int kMaxExactPowerOfFive = 27;
+inline constexpr auto kPowersOfFive = [] {
+  std::array<std::uint64_t, kMaxExactPowerOfFive + 1> powers{};
+  std::uint64_t power = 1;
+  for (std::uint64_t& p : powers) {
+    p = power;
+    power *= 5;
+  }
+  return powers;
+}();
 inline constexpr std::uint64_t PowerOfFive(int k) {
-  std::uint64_t p = 1;
-  for (int i = 0; i < k; ++i) p *= 5;
-  return p;
+  return kPowersOfFive[k];
 }
 
 // Beyond this decimal exponent the number text leaves exact integer scaling to the C

@@ -1,6 +1,7 @@
 #include "runtime/text/number_parse.h"
 
 #include <array>
+#include <bit>
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
