@@ -17,9 +17,15 @@ class FloatControlGuard {
     __asm__ volatile("fnstcw %0" : "=m"(x87_control_));
     __asm__ volatile("stmxcsr %0" : "=m"(sse_control_));
   }
+  // Loading a control word stalls the processor, so each is put back only when the call
+  // changed it.
   ~FloatControlGuard() {
-    __asm__ volatile("fldcw %0" : : "m"(x87_control_));
-    __asm__ volatile("ldmxcsr %0" : : "m"(sse_control_));
+    unsigned short x87_now;
+    unsigned int sse_now;
+    __asm__ volatile("fnstcw %0" : "=m"(x87_now));
+    __asm__ volatile("stmxcsr %0" : "=m"(sse_now));
+    if (x87_now != x87_control_) __asm__ volatile("fldcw %0" : : "m"(x87_control_));
+    if (sse_now != sse_control_) __asm__ volatile("ldmxcsr %0" : : "m"(sse_control_));
   }
 #else
   FloatControlGuard() {

@@ -1,5 +1,7 @@
 #include "runtime/files/transfer_parts.h"
 
+#include <cfenv>
+#include <cmath>
 #include <cstring>
 #include <limits>
 
@@ -12,8 +14,14 @@ bool RoundTransferPosition(long double where, std::int64_t* rounded) {
   // 2^63 itself does not fit; the comparison also turns away NaN.
   constexpr long double kLimit = 9223372036854775808.0L;
   if (!(where >= -kLimit && where < kLimit)) return false;
-  // Integer arithmetic after one truncation: record numbers are whole numbers nearly
-  // always, and long double floor and fmod cost more than the rest of a transfer's work.
+  // Under the run-time layer's rounding (to nearest, ties to even) the processor's own
+  // conversion gives the answer, without the control-word switch a truncating cast
+  // needs; below 2^62 it cannot round out of range.
+  constexpr long double kFastLimit = 4611686018427387904.0L;
+  if (std::fegetround() == FE_TONEAREST && where > -kFastLimit && where < kFastLimit) {
+    *rounded = std::llrintl(where);
+    return true;
+  }
   std::int64_t whole = static_cast<std::int64_t>(where);
   long double fraction = where - static_cast<long double>(whole);
   const bool odd = (whole & 1) != 0;
