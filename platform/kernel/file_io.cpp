@@ -1,5 +1,4 @@
 // ReadFile, WriteFile and FlushFileBuffers on file handles (synchronous only).
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -10,11 +9,6 @@
 #include "platform/win32.h"
 
 namespace {
-
-bool IsRegularFile(int fd) {
-  struct stat status;
-  return fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
-}
 
 // Common refusals of the two transfer calls; null means the call may go ahead.
 std::shared_ptr<platform::FileObject> TransferTarget(HANDLE file, const void* buffer, DWORD bytes,
@@ -43,7 +37,7 @@ BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD to_read, LPDWORD read, LPOVERLAP
     SetLastError(ERROR_ACCESS_DENIED);
     return FALSE;
   }
-  const bool whole_count = IsRegularFile(object->fd());
+  const bool whole_count = object->regular();
   auto* bytes = static_cast<unsigned char*>(buffer);
   DWORD done = 0;
   while (done < to_read) {
@@ -104,7 +98,7 @@ BOOL FlushFileBuffers(HANDLE file) {
   if (fsync(object->fd()) != 0) {
     const int error = errno;
     // Pipes and terminals have nothing to sync; for them that is no failure.
-    if (error == EINVAL && !IsRegularFile(object->fd())) return TRUE;
+    if (error == EINVAL && !object->regular()) return TRUE;
     platform::SetLastErrorFromErrno(error, platform::IoDirection::kWrite);
     return FALSE;
   }

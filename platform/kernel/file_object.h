@@ -11,7 +11,7 @@ namespace platform {
 class FileObject : public KernelObject {
  public:
   // Takes ownership of fd; access_kinds as from AccessKindsOf.
-  FileObject(int fd, DWORD access_kinds) : fd_(fd), access_kinds_(access_kinds) {}
+  FileObject(int fd, DWORD access_kinds);
   ~FileObject() override;
   FileObject(const FileObject&) = delete;
   FileObject& operator=(const FileObject&) = delete;
@@ -19,10 +19,13 @@ class FileObject : public KernelObject {
   int fd() const { return fd_; }
   bool CanRead() const;
   bool CanWrite() const;
+  // A regular (disk) file; a descriptor's type never changes, so it is asked once.
+  bool regular() const { return regular_; }
 
  private:
   int fd_;
   DWORD access_kinds_;
+  bool regular_;
 };
 
 // A handle for a descriptor the process already has (standard input and output, for
