@@ -1,5 +1,6 @@
 #include "runtime/text/byte_search.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -10,8 +11,6 @@ namespace {
 
 constexpr std::uint64_t kEveryByte = 0x0101010101010101u;
 constexpr std::uint64_t kLowSevenBits = 0x7F7F7F7F7F7F7F7Fu;
-constexpr std::uint64_t kLowByteOfEachPair = 0x00FF00FF00FF00FFu;
-constexpr std::uint64_t kEveryPair = 0x0001000100010001u;
 
 // The first byte in memory is the lowest of a loaded word.
 static_assert(std::endian::native == std::endian::little);
@@ -37,23 +36,26 @@ void StoreWord(char* bytes, std::uint64_t word) {
   std::memcpy(bytes, &word, sizeof word);
 }
 
-// Matches are summed per byte lane (each lane gains at most 1 per word) and the lanes are
-// added up before any of them could reach 256.
+// Written so that the compiler turns the inner loop into vector compares: each of 16
+// byte-wide lanes gains at most 1 per row, and the lanes are added up every 255 rows,
+// before any of them could wrap.
 std::size_t CountByte(std::string_view text, char byte) {
-  const char* p = text.data();
-  const std::size_t size = text.size();
-  const std::uint64_t repeated = Repeated(byte);
+  constexpr std::size_t kLanes = 16;
+  constexpr std::size_t kRowsBeforeWrap = 255;
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const auto wanted = static_cast<unsigned char>(byte);
+  std::size_t left = text.size();
   std::size_t count = 0;
-  std::size_t i = 0;
-  while (i + 8 <= size) {
-    std::uint64_t lanes = 0;
-    for (int words = 0; words < 255 && i + 8 <= size; ++words, i += 8) {
-      lanes += MatchingBytes(LoadWord(p + i), repeated) >> 7;
+  while (left >= kLanes) {
+    const std::size_t rows = std::min(left / kLanes, kRowsBeforeWrap);
+    unsigned char lanes[kLanes] = {};
+    for (std::size_t row = 0; row < rows; ++row, p += kLanes) {
+      for (std::size_t k = 0; k < kLanes; ++k) lanes[k] += p[k] == wanted;
     }
-    const std::uint64_t pairs = (lanes & kLowByteOfEachPair) + (lanes >> 8 & kLowByteOfEachPair);
-    count += static_cast<std::size_t>((pairs * kEveryPair) >> 48);
+    for (unsigned char lane : lanes) count += lane;
+    left -= rows * kLanes;
   }
-  for (; i < size; ++i) count += p[i] == byte;
+  for (; left > 0; --left) count += *p++ == wanted;
   return count;
 }
 
@@ -64,6 +66,7 @@ std::size_t CountByte(std::string_view text, char byte) {
 // reach seven bytes past what is kept, so they only run with a word of room ahead.
 class ByteRemover {
  public:
+  ByteRemover() = default;
   ByteRemover(std::string_view text, char byte, char* out, std::size_t out_size)
       : in_(text.data()),
         in_end_(text.data() + text.size()),
@@ -73,6 +76,11 @@ class ByteRemover {
         repeated_(Repeated(byte)) {}
 
   bool CanStep() const { return in_end_ - in_ >= 8 && out_end_ - out_ >= 8; }
+  // Steps that can run without asking CanStep: each one moves both ends by at most 8.
+  std::size_t SafeSteps() const {
+    const std::size_t room = static_cast<std::size_t>(std::min(in_end_ - in_, out_end_ - out_));
+    return room < 8 ? 0 : (room - 8) / 8 + 1;
+  }
   void Step() {
     const std::uint64_t word = LoadWord(in_);
     const std::uint64_t matches = MatchingBytes(word, repeated_);
@@ -89,32 +97,43 @@ class ByteRemover {
   }
 
  private:
-  const char* in_;
-  const char* in_end_;
-  char* out_;
-  char* out_end_;
-  char byte_;
-  std::uint64_t repeated_;
+  const char* in_ = nullptr;
+  const char* in_end_ = nullptr;
+  char* out_ = nullptr;
+  char* out_end_ = nullptr;
+  char byte_ = 0;
+  std::uint64_t repeated_ = 0;
 };
 
 // A step waits on the previous one (where it starts depends on the match it found), so
-// longer texts run as two halves side by side, each into its own part of the output.
+// longer texts run as four stretches side by side, each into its own part of the output;
+// the parts' sizes come from counting the first three stretches.
 void CopyWithoutByte(std::string_view text, char byte, std::size_t out_size, char* out) {
-  if (text.size() < 64) {
+  constexpr std::size_t kStretches = 4;
+  if (text.size() < 64 * kStretches) {
     ByteRemover(text, byte, out, out_size).Finish();
     return;
   }
-  const std::string_view first = text.substr(0, text.size() / 2);
-  const std::string_view second = text.substr(first.size());
-  const std::size_t first_kept = first.size() - CountByte(first, byte);
-  ByteRemover front(first, byte, out, first_kept);
-  ByteRemover back(second, byte, out + first_kept, out_size - first_kept);
-  while (front.CanStep() && back.CanStep()) {
-    front.Step();
-    back.Step();
+  const std::size_t stretch = text.size() / kStretches;
+  ByteRemover removers[kStretches];
+  char* part = out;
+  for (std::size_t i = 0; i < kStretches; ++i) {
+    const std::string_view piece =
+        i + 1 < kStretches ? text.substr(i * stretch, stretch) : text.substr(i * stretch);
+    const std::size_t kept =
+        i + 1 < kStretches ? piece.size() - CountByte(piece, byte) : out + out_size - part;
+    removers[i] = ByteRemover(piece, byte, part, kept);
+    part += kept;
   }
-  front.Finish();
-  back.Finish();
+  for (;;) {
+    std::size_t steps = removers[0].SafeSteps();
+    for (const ByteRemover& remover : removers) steps = std::min(steps, remover.SafeSteps());
+    if (steps == 0) break;
+    for (; steps > 0; --steps) {
+      for (ByteRemover& remover : removers) remover.Step();
+    }
+  }
+  for (ByteRemover& remover : removers) remover.Finish();
 }
 
 }  // namespace
@@ -157,6 +176,15 @@ std::size_t CountNonOverlapping(std::string_view text, std::string_view pattern)
     ++count;
   }
   return count;
+}
+
+std::size_t CompactWithoutByte(std::string_view text, char byte, char* out) {
+  std::size_t kept = 0;
+  for (char c : text) {
+    out[kept] = c;
+    kept += c != byte;
+  }
+  return kept;
 }
 
 void CopyWithout(std::string_view text, std::string_view pattern, std::size_t occurrences,

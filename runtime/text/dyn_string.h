@@ -11,6 +11,8 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/win32.h"
+
 namespace runtime {
 
 class ErrorState;
@@ -20,10 +22,23 @@ inline std::uint32_t TextLength(const void* text) {
   return text == nullptr ? 0 : static_cast<const std::uint32_t*>(text)[-1];
 }
 
+// Raises error 7 into `errors`; kept out of line so that the allocation path stays short.
+void RaiseOutOfMemory(ErrorState& errors);
+
 // Allocates n bytes of text (contents unset) with the system string allocator; n == 0
-// gives null. Failure raises error 7 and gives null.
-char* AllocateText(ErrorState& errors, std::uint32_t n);
-void FreeText(const void* text);
+// gives null. Failure raises error 7 and gives null. Inline: every join and every string
+// function result comes through here.
+inline char* AllocateText(ErrorState& errors, std::uint32_t n) {
+  if (n == 0) return nullptr;
+  char* text = reinterpret_cast<char*>(SysAllocStringByteLen(nullptr, n));
+  if (text == nullptr) [[unlikely]]
+    RaiseOutOfMemory(errors);
+  return text;
+}
+
+inline void FreeText(const void* text) {
+  if (text != nullptr) SysFreeString(static_cast<BSTR>(const_cast<void*>(text)));
+}
 
 class DynString {
  public:
@@ -50,7 +65,7 @@ class DynString {
   static DynString Copy(ErrorState& errors, std::string_view bytes);
 
   char* release() { return std::exchange(text_, nullptr); }
-  void reset();
+  void reset() { FreeText(std::exchange(text_, nullptr)); }
 
   char* data() { return text_; }
   const char* data() const { return text_; }

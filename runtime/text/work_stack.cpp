@@ -3,39 +3,12 @@
 #include <cstring>
 
 #include "runtime/frame/error_state.h"
-#include "runtime/frame/programming_error.h"
 #include "runtime/frame/thread_record.h"
 
 namespace runtime {
 
 StringWorkStack::~StringWorkStack() {
   while (top_ > 0) Release(slots_[--top_]);
-}
-
-void StringWorkStack::Release(TempSlot slot) {
-  if (!slot.borrowed()) FreeText(slot.owned_text());
-}
-
-void StringWorkStack::PushSlot(TempSlot slot) {
-  VESTRALINO_EXPECT(top_ < kCapacity, "string work stack would pass five slots");
-  slots_[top_++] = slot;
-}
-
-TempSlot StringWorkStack::PopSlot() {
-  VESTRALINO_EXPECT(top_ > 0, "pop from an empty string work stack");
-  TempSlot slot = slots_[--top_];
-  slots_[top_] = TempSlot();
-  return slot;
-}
-
-TempSlot& StringWorkStack::At(int k) {
-  VESTRALINO_EXPECT(k >= 0 && k < top_, "string work stack slot out of range");
-  return slots_[top_ - 1 - k];
-}
-
-const TempSlot& StringWorkStack::Slot(int k) const {
-  VESTRALINO_EXPECT(k >= 0 && k < top_, "string work stack slot out of range");
-  return slots_[top_ - 1 - k];
 }
 
 void StringWorkStack::PushFromCString(const char* buffer) {
@@ -114,31 +87,27 @@ DynString StringWorkStack::PopToArgument() {
 }
 
 void StringWorkStack::ConcatTop() {
-  TempSlot b = PopSlot();
+  const TempSlot b = PopSlot();
   TempSlot& a = At(0);
   if (a.empty()) {
     a = b;  // still owned or borrowed as it was
     return;
   }
   if (b.empty()) return;
-  std::uint32_t la = a.size();
-  std::uint32_t lb = b.size();
+  const std::uint32_t la = a.size();
+  const std::uint32_t lb = b.size();
   // A join that cannot be allocated leaves the slot empty, as every failed build does;
   // both inputs are consumed either way.
   char* joined = nullptr;
-  if (static_cast<std::uint64_t>(la) + lb > 0x7FFFFFFFu) {
-    errors_.RaiseError(error::kOutOfMemory);
+  if (static_cast<std::uint64_t>(la) + lb > 0x7FFFFFFFu) [[unlikely]] {
+    RaiseOutOfMemory(errors_);
   } else {
     joined = AllocateText(errors_, la + lb);
   }
-  if (joined == nullptr) {
-    Release(a);
-    Release(b);
-    a = TempSlot();
-    return;
+  if (joined != nullptr) [[likely]] {
+    std::memcpy(joined, a.text(), la);
+    std::memcpy(joined + la, b.text(), lb);
   }
-  std::memcpy(joined, a.text(), la);
-  std::memcpy(joined + la, b.text(), lb);
   Release(a);
   Release(b);
   a = TempSlot::Owned(joined);

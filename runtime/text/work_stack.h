@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "platform/win32.h"
+#include "runtime/frame/programming_error.h"
 #include "runtime/text/dyn_string.h"
 #include "runtime/text/static_text.h"
 
@@ -92,7 +93,10 @@ class StringWorkStack {
   void SlotToNarrow(int k, UINT code_page = 0);
 
   // --- for the services
-  const TempSlot& Slot(int k) const;
+  const TempSlot& Slot(int k) const {
+    VESTRALINO_EXPECT(k >= 0 && k < top_, "string work stack slot out of range");
+    return slots_[top_ - 1 - k];
+  }
   const char* Text(int k) const { return static_cast<const char*>(Slot(k).text()); }
   const WCHAR* WideText(int k) const { return static_cast<const WCHAR*>(Slot(k).text()); }
   std::uint32_t Length(int k) const { return Slot(k).size(); }
@@ -107,10 +111,24 @@ class StringWorkStack {
   void ReplaceTopSlot(TempSlot slot);
 
  private:
-  void PushSlot(TempSlot slot);
-  TempSlot PopSlot();
-  TempSlot& At(int k);
-  static void Release(TempSlot slot);
+  // The stack operations are inline: a string expression is a run of them, and each one
+  // is a bounds check and a word move.
+  void PushSlot(TempSlot slot) {
+    VESTRALINO_EXPECT(top_ < kCapacity, "string work stack would pass five slots");
+    slots_[top_++] = slot;
+  }
+  // The popped entry is left as it was: nothing reads above the top.
+  TempSlot PopSlot() {
+    VESTRALINO_EXPECT(top_ > 0, "pop from an empty string work stack");
+    return slots_[--top_];
+  }
+  TempSlot& At(int k) {
+    VESTRALINO_EXPECT(k >= 0 && k < top_, "string work stack slot out of range");
+    return slots_[top_ - 1 - k];
+  }
+  static void Release(TempSlot slot) {
+    if (!slot.borrowed()) FreeText(slot.owned_text());
+  }
 
   ErrorState& errors_;
   int top_ = 0;

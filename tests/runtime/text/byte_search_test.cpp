@@ -83,6 +83,33 @@ TEST(ByteSearchTest, AgreesWithAByteByByteSearch) {
   }
 }
 
+// Long texts are split into stretches removed side by side; the cuts fall anywhere,
+// also inside an occurrence's run of blanks, and a one-byte pattern in a short text is
+// counted and copied in one pass.
+TEST(ByteSearchTest, OneBytePatternsAgreeWithTheReferenceAtEveryLength) {
+  std::mt19937 random(4096);
+  const std::string_view alphabets[] = {"ab ", "x      ", "abcdefghij ",
+                                        std::string_view("a\0", 2)};
+  // The removed byte is each alphabet's last.
+  for (int round = 0; round < 600; ++round) {
+    const std::string_view alphabet = alphabets[round % 4];
+    const std::string text = RandomText(random, random() % 2100, alphabet);
+    const char byte = alphabet[alphabet.size() - 1];
+    SCOPED_TRACE(testing::Message() << "round " << round << ", length " << text.size());
+    std::size_t count = 0;
+    const std::string kept = ReferenceRemove(text, std::string_view(&byte, 1), &count);
+    ASSERT_EQ(CountNonOverlapping(text, std::string_view(&byte, 1)), count);
+    std::string out(kept.size() + 1, '#');
+    CopyWithout(text, std::string_view(&byte, 1), count, out.data());
+    ASSERT_EQ(std::string_view(out).substr(0, kept.size()), kept);
+    ASSERT_EQ(out.back(), '#');
+    std::string compact(text.size() + 1, '#');
+    ASSERT_EQ(CompactWithoutByte(text, byte, compact.data()), kept.size());
+    ASSERT_EQ(std::string_view(compact).substr(0, kept.size()), kept);
+    ASSERT_EQ(compact.back(), '#');
+  }
+}
+
 TEST(ByteSearchTest, EmptyPatternsAndShortTextsFindNothing) {
   EXPECT_EQ(FindFirst("abc", ""), kNotFound);
   EXPECT_EQ(FindLast("abc", ""), kNotFound);
