@@ -53,25 +53,31 @@ std::size_t BlockBytes(std::uint64_t text_bytes) {
   return kPrefix + text_bytes + kTerminator;
 }
 
-// The prefix sits at a 16-byte aligned block start, so the text is on an address that is
-// 4 mod 16: even, as the work stack's borrowed bit requires.
-char* Allocate(std::uint64_t bytes) {
+// The text of a block: the length before it, the terminator after it. The prefix sits at
+// a 16-byte aligned block start, so the text is on an address that is 4 mod 16: even, as
+// the work stack's borrowed bit requires.
+char* TextOf(void* block, std::uint64_t bytes) {
+  auto* start = static_cast<char*>(block);
+  const auto length = static_cast<std::uint32_t>(bytes);
+  std::memcpy(start, &length, kPrefix);
+  std::memset(start + kPrefix + bytes, 0, kTerminator);
+  return start + kPrefix;
+}
+
+// Out of line, so that the cached paths below need no registers saved.
+[[gnu::noinline]] char* AllocateFromMalloc(std::uint64_t bytes) {
   if (bytes > kMaxBytes) return nullptr;
   const std::size_t needed = BlockBytes(bytes);
-  char* block = nullptr;
+  void* block = std::malloc(kKeepFreedBlocks ? StringBlockCache::BlockSize(needed) : needed);
+  return block == nullptr ? nullptr : TextOf(block, bytes);
+}
+
+// The cached path makes no call, so it needs no stack frame; the rest is a tail call.
+char* Allocate(std::uint64_t bytes) {
   if constexpr (kKeepFreedBlocks) {
-    block = static_cast<char*>(thread_cache.Take(needed));
-    if (block == nullptr) {
-      block = static_cast<char*>(std::malloc(StringBlockCache::BlockSize(needed)));
-    }
-  } else {
-    block = static_cast<char*>(std::malloc(needed));
+    if (void* block = thread_cache.Take(BlockBytes(bytes))) return TextOf(block, bytes);
   }
-  if (block == nullptr) return nullptr;
-  std::uint32_t length = static_cast<std::uint32_t>(bytes);
-  std::memcpy(block, &length, kPrefix);
-  std::memset(block + kPrefix + bytes, 0, kTerminator);
-  return block + kPrefix;
+  return AllocateFromMalloc(bytes);
 }
 
 std::uint32_t LengthOf(const char* text) {
@@ -80,16 +86,22 @@ std::uint32_t LengthOf(const char* text) {
   return length;
 }
 
+// A thread's first small block opens its cache; anything the cache refuses goes back
+// to malloc.
+[[gnu::noinline]] void KeepOrFree(void* block, std::size_t needed) {
+  if (kKeepFreedBlocks && OpenCache() && thread_cache.Keep(block, needed)) return;
+  std::free(block);
+}
+
 // The length only ever stays as allocated, so the block is at least the size of the
 // class it is kept in.
 void Free(char* text) {
   char* block = text - kPrefix;
+  const std::size_t needed = BlockBytes(LengthOf(text));
   if constexpr (kKeepFreedBlocks) {
-    const std::size_t needed = BlockBytes(LengthOf(text));
     if (thread_cache.Keep(block, needed)) return;
-    if (OpenCache() && thread_cache.Keep(block, needed)) return;
   }
-  std::free(block);
+  KeepOrFree(block, needed);
 }
 
 }  // namespace
@@ -111,12 +123,16 @@ void ReleaseKeptSystemStrings() {
 extern "C" {
 
 BSTR SysAllocStringByteLen(LPCSTR source, UINT bytes) {
+  if (source == nullptr) return reinterpret_cast<BSTR>(Allocate(bytes));
   char* text = Allocate(bytes);
   if (text != nullptr && source != nullptr) std::memcpy(text, source, bytes);
   return reinterpret_cast<BSTR>(text);
 }
 
 BSTR SysAllocStringLen(const OLECHAR* source, UINT units) {
+  if (source == nullptr) {
+    return reinterpret_cast<BSTR>(Allocate(static_cast<std::uint64_t>(units) * sizeof(WCHAR)));
+  }
   char* text = Allocate(static_cast<std::uint64_t>(units) * sizeof(WCHAR));
   if (text != nullptr && source != nullptr) std::memcpy(text, source, units * sizeof(WCHAR));
   return reinterpret_cast<BSTR>(text);

@@ -178,13 +178,27 @@ std::size_t CountNonOverlapping(std::string_view text, std::string_view pattern)
   return count;
 }
 
+// The text is first copied beside a word of a byte that never matches, so that every
+// step may load a whole word; what those padding bytes add to the output is taken off.
 std::size_t CompactWithoutByte(std::string_view text, char byte, char* out) {
-  std::size_t kept = 0;
-  for (char c : text) {
-    out[kept] = c;
-    kept += c != byte;
+  constexpr std::size_t kWord = 8;
+  char padded[kCompactLimit + kWord];
+  const std::size_t size = std::min(text.size(), kCompactLimit);
+  std::memcpy(padded, text.data(), size);
+  std::memset(padded + size, static_cast<char>(~byte), kWord);
+  const std::uint64_t repeated = Repeated(byte);
+  const char* in = padded;
+  const char* const end = padded + size;
+  char* to = out;
+  while (in < end) {
+    const std::uint64_t word = LoadWord(in);
+    const std::uint64_t matches = MatchingBytes(word, repeated);
+    StoreWord(to, word);
+    const int before_match = std::countr_zero(matches) / 8;  // 8 when there is no match
+    to += before_match;
+    in += before_match + (matches != 0);
   }
-  return kept;
+  return static_cast<std::size_t>((to - out) - (in - end));
 }
 
 void CopyWithout(std::string_view text, std::string_view pattern, std::size_t occurrences,

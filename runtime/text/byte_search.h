@@ -23,9 +23,11 @@ std::size_t CountNonOverlapping(std::string_view text, std::string_view pattern)
 // pattern into out, which holds exactly text.size() - occurrences * pattern.size() bytes.
 void CopyWithout(std::string_view text, std::string_view pattern, std::size_t occurrences,
                  char* out);
-// Copies text without every occurrence of one byte into out, which has room for all of
-// text, and says how many bytes it kept: counting and copying in one pass, for short
-// texts whose result can then be allocated at its exact size and copied once more.
+// Copies a short text (at most kCompactLimit bytes) without every occurrence of one byte
+// into out, which has room for text.size() + 8 bytes, and says how many bytes it kept:
+// counting and copying in one pass, for texts whose result can then be allocated at its
+// exact size and copied once more.
+inline constexpr std::size_t kCompactLimit = 64;
 std::size_t CompactWithoutByte(std::string_view text, char byte, char* out);
 
 }  // namespace runtime

@@ -13,7 +13,7 @@ void RaiseOutOfMemory(ErrorState& errors) {
 
 DynString DynString::Copy(ErrorState& errors, std::string_view bytes) {
   char* text = AllocateText(errors, static_cast<std::uint32_t>(bytes.size()));
-  if (text != nullptr) std::memcpy(text, bytes.data(), bytes.size());
+  if (text != nullptr) CopyTextBytes(text, bytes.data(), bytes.size());
   return Adopt(text);
 }
 

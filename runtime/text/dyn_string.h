@@ -7,7 +7,9 @@
 // variable owns its string; nothing is shared or reference-counted.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <utility>
 
@@ -34,6 +36,36 @@ inline char* AllocateText(ErrorState& errors, std::uint32_t n) {
   if (text == nullptr) [[unlikely]]
     RaiseOutOfMemory(errors);
   return text;
+}
+
+// Copies n bytes between texts that do not overlap. Most texts are a few dozen bytes, for
+// which a call of memcpy costs more than the copy: up to 32 bytes are moved as two
+// overlapping words of the largest size that fits.
+inline void CopyTextBytes(char* to, const char* from, std::size_t n) {
+  auto move_two = [&](auto word) {
+    constexpr std::size_t kSize = sizeof word;
+    auto tail = word;
+    std::memcpy(&word, from, kSize);
+    std::memcpy(&tail, from + n - kSize, kSize);
+    std::memcpy(to, &word, kSize);
+    std::memcpy(to + n - kSize, &tail, kSize);
+  };
+  struct Pair {
+    std::uint64_t low, high;
+  };
+  if (n > 32) {
+    std::memcpy(to, from, n);
+  } else if (n >= 16) {
+    move_two(Pair{});
+  } else if (n >= 8) {
+    move_two(std::uint64_t{});
+  } else if (n >= 4) {
+    move_two(std::uint32_t{});
+  } else if (n > 0) {
+    to[0] = from[0];
+    to[n / 2] = from[n / 2];
+    to[n - 1] = from[n - 1];
+  }
 }
 
 inline void FreeText(const void* text) {

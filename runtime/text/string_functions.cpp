@@ -87,7 +87,7 @@ namespace {
 
 // A one-byte pattern in a text this short is removed in one pass into a buffer on the
 // stack, and the result copied once more at its exact size: cheaper than counting first.
-constexpr std::size_t kShortText = 64;
+constexpr std::size_t kShortText = kCompactLimit;
 
 // Slot 0 := `kept` bytes of `bytes` (fewer than its length), a new owned string; the
 // operand's text may be among the bytes, so it is freed only after the copy.
@@ -95,7 +95,7 @@ void ReplaceTopWithBytes(StringWorkStack& stack, const char* bytes, std::size_t 
   DynString result;  // everything removed: the empty text, nothing allocated
   if (kept > 0) {
     result = DynString::Adopt(AllocateText(stack.errors(), static_cast<std::uint32_t>(kept)));
-    if (!result.empty()) std::memcpy(result.data(), bytes, kept);
+    if (!result.empty()) CopyTextBytes(result.data(), bytes, kept);
   }
   stack.ReplaceTop(std::move(result));
 }
@@ -106,7 +106,7 @@ void RemoveAll(StringWorkStack& stack) {
   const std::string_view s = stack.View(1);
   const std::string_view pattern = stack.View(0);
   if (pattern.size() == 1 && s.size() <= kShortText) {
-    char kept_bytes[kShortText];
+    char kept_bytes[kShortText + 8];
     const std::size_t kept = CompactWithoutByte(s, pattern.front(), kept_bytes);
     stack.PopDiscard();
     if (kept != s.size()) ReplaceTopWithBytes(stack, kept_bytes, kept);

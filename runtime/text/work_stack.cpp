@@ -48,10 +48,6 @@ void StringWorkStack::PopAssign(DynString& variable) {
   variable = DynString::Copy(errors_, {text, n});
 }
 
-void StringWorkStack::PopDiscard() {
-  Release(PopSlot());
-}
-
 void StringWorkStack::PopToCBuffer(char* buffer, std::uint32_t size) {
   TempSlot slot = PopSlot();
   if (size == 0) size = kUnlimitedBuffer;
@@ -105,8 +101,8 @@ void StringWorkStack::ConcatTop() {
     joined = AllocateText(errors_, la + lb);
   }
   if (joined != nullptr) [[likely]] {
-    std::memcpy(joined, a.text(), la);
-    std::memcpy(joined + la, b.text(), lb);
+    CopyTextBytes(joined, static_cast<const char*>(a.text()), la);
+    CopyTextBytes(joined + la, static_cast<const char*>(b.text()), lb);
   }
   Release(a);
   Release(b);
@@ -149,12 +145,6 @@ void StringWorkStack::SlotToNarrow(int k, UINT code_page) {
   }
   Release(slot);
   slot = TempSlot::Owned(text);
-}
-
-void StringWorkStack::ReplaceTop(DynString result) {
-  TempSlot& slot = At(0);
-  Release(slot);
-  slot = TempSlot::Owned(result.release());
 }
 
 void StringWorkStack::ReplaceTopSlot(TempSlot replacement) {

@@ -75,7 +75,7 @@ class StringWorkStack {
 
   // --- popping
   void PopAssign(DynString& variable);
-  void PopDiscard();
+  void PopDiscard() { Release(PopSlot()); }
   // At most size - 1 bytes, stopping after a NUL in the text; a NUL is written after
   // the copied bytes unless the copy ended with one. Bytes after it stay as they were.
   void PopToCBuffer(char* buffer, std::uint32_t size);
@@ -105,7 +105,11 @@ class StringWorkStack {
     return {t ? t : "", Length(k)};
   }
   // Slot 0 := result (owned); the old slot 0 is freed when it was owned.
-  void ReplaceTop(DynString result);
+  void ReplaceTop(DynString result) {
+    TempSlot& slot = At(0);
+    Release(slot);
+    slot = TempSlot::Owned(result.release());
+  }
   // Slot 0 := another slot value, no copy; the old slot 0 is freed when owned and
   // different from the new value.
   void ReplaceTopSlot(TempSlot slot);

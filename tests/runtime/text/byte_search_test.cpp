@@ -93,7 +93,9 @@ TEST(ByteSearchTest, OneBytePatternsAgreeWithTheReferenceAtEveryLength) {
   // The removed byte is each alphabet's last.
   for (int round = 0; round < 600; ++round) {
     const std::string_view alphabet = alphabets[round % 4];
-    const std::string text = RandomText(random, random() % 2100, alphabet);
+    // Half the texts short enough for the one-pass removal.
+    const std::size_t length = round % 2 ? random() % 2100 : random() % (kCompactLimit + 1);
+    const std::string text = RandomText(random, length, alphabet);
     const char byte = alphabet[alphabet.size() - 1];
     SCOPED_TRACE(testing::Message() << "round " << round << ", length " << text.size());
     std::size_t count = 0;
@@ -103,10 +105,12 @@ TEST(ByteSearchTest, OneBytePatternsAgreeWithTheReferenceAtEveryLength) {
     CopyWithout(text, std::string_view(&byte, 1), count, out.data());
     ASSERT_EQ(std::string_view(out).substr(0, kept.size()), kept);
     ASSERT_EQ(out.back(), '#');
-    std::string compact(text.size() + 1, '#');
-    ASSERT_EQ(CompactWithoutByte(text, byte, compact.data()), kept.size());
-    ASSERT_EQ(std::string_view(compact).substr(0, kept.size()), kept);
-    ASSERT_EQ(compact.back(), '#');
+    if (text.size() <= kCompactLimit) {
+      std::string compact(text.size() + 8 + 1, '#');
+      ASSERT_EQ(CompactWithoutByte(text, byte, compact.data()), kept.size());
+      ASSERT_EQ(std::string_view(compact).substr(0, kept.size()), kept);
+      ASSERT_EQ(compact.back(), '#');
+    }
   }
 }
 
