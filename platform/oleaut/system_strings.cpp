@@ -80,6 +80,13 @@ char* Allocate(std::uint64_t bytes) {
   return AllocateFromMalloc(bytes);
 }
 
+// Out of line for the same reason: the copy is a call.
+[[gnu::noinline]] char* AllocateCopy(const void* source, std::uint64_t bytes) {
+  char* text = Allocate(bytes);
+  if (text != nullptr) std::memcpy(text, source, bytes);
+  return text;
+}
+
 std::uint32_t LengthOf(const char* text) {
   std::uint32_t length;
   std::memcpy(&length, text - kPrefix, kPrefix);
@@ -123,19 +130,14 @@ void ReleaseKeptSystemStrings() {
 extern "C" {
 
 BSTR SysAllocStringByteLen(LPCSTR source, UINT bytes) {
-  if (source == nullptr) return reinterpret_cast<BSTR>(Allocate(bytes));
-  char* text = Allocate(bytes);
-  if (text != nullptr && source != nullptr) std::memcpy(text, source, bytes);
-  return reinterpret_cast<BSTR>(text);
+  if (source != nullptr) return reinterpret_cast<BSTR>(AllocateCopy(source, bytes));
+  return reinterpret_cast<BSTR>(Allocate(bytes));
 }
 
 BSTR SysAllocStringLen(const OLECHAR* source, UINT units) {
-  if (source == nullptr) {
-    return reinterpret_cast<BSTR>(Allocate(static_cast<std::uint64_t>(units) * sizeof(WCHAR)));
-  }
-  char* text = Allocate(static_cast<std::uint64_t>(units) * sizeof(WCHAR));
-  if (text != nullptr && source != nullptr) std::memcpy(text, source, units * sizeof(WCHAR));
-  return reinterpret_cast<BSTR>(text);
+  const std::uint64_t bytes = static_cast<std::uint64_t>(units) * sizeof(WCHAR);
+  if (source != nullptr) return reinterpret_cast<BSTR>(AllocateCopy(source, bytes));
+  return reinterpret_cast<BSTR>(Allocate(bytes));
 }
 
 void SysFreeString(BSTR text) {

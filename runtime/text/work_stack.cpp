@@ -85,27 +85,29 @@ DynString StringWorkStack::PopToArgument() {
 void StringWorkStack::ConcatTop() {
   const TempSlot b = PopSlot();
   TempSlot& a = At(0);
-  if (a.empty()) {
+  const auto* a_text = static_cast<const char*>(a.text());
+  const auto* b_text = static_cast<const char*>(b.text());
+  if (a_text == nullptr) {
     a = b;  // still owned or borrowed as it was
     return;
   }
-  if (b.empty()) return;
-  const std::uint32_t la = a.size();
-  const std::uint32_t lb = b.size();
+  if (b_text == nullptr) return;
+  const std::uint32_t la = TextLength(a_text);
+  const std::uint32_t lb = TextLength(b_text);
   // A join that cannot be allocated leaves the slot empty, as every failed build does;
   // both inputs are consumed either way.
   char* joined = nullptr;
-  if (static_cast<std::uint64_t>(la) + lb > 0x7FFFFFFFu) [[unlikely]] {
-    RaiseOutOfMemory(errors_);
-  } else {
-    joined = AllocateText(errors_, la + lb);
+  if (static_cast<std::uint64_t>(la) + lb <= 0x7FFFFFFFu) [[likely]] {
+    joined = reinterpret_cast<char*>(SysAllocStringByteLen(nullptr, la + lb));
   }
   if (joined != nullptr) [[likely]] {
-    CopyTextBytes(joined, static_cast<const char*>(a.text()), la);
-    CopyTextBytes(joined + la, static_cast<const char*>(b.text()), lb);
+    CopyTextBytes(joined, a_text, la);
+    CopyTextBytes(joined + la, b_text, lb);
+  } else {
+    RaiseOutOfMemory(errors_);
   }
-  Release(a);
-  Release(b);
+  if (!a.borrowed()) FreeText(a_text);
+  if (!b.borrowed()) FreeText(b_text);
   a = TempSlot::Owned(joined);
 }
 
