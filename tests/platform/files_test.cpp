@@ -89,20 +89,6 @@ TEST(CreateFile, RefusalsOfPathsAndDirectories) {
   EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 }
 
-TEST(CreateFile, WindowsFormPathsReachTheSameFile) {
-  testing_support::TempDir dir;
-  WriteBytes(dir / "f", "abc");
-  std::string windows_form = "C:" + dir.path() + "/f";
-  for (char& c : windows_form) c = c == '/' ? '\\' : c;
-  const HANDLE file = Open(windows_form, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  char bytes[8];
-  DWORD read = 0;
-  EXPECT_TRUE(ReadFile(file, bytes, sizeof bytes, &read, nullptr));
-  EXPECT_EQ(std::string(bytes, read), "abc");
-  CloseHandle(file);
-}
-
 TEST(CreateFile, ReadOnlyFileRefusesWritingEvenToRoot) {
   testing_support::TempDir dir;
   const std::string path = dir / "f";
@@ -255,10 +241,6 @@ TEST(FileHandle, PipesAndCharacterDevicesHaveTheirTypes) {
   CloseHandle(null_device);
 }
 
-}  // namespace
-
-namespace {
-
 // Attributes given at creation are the new file's; the creating handle may still write.
 TEST(CreateFile, NewFileTakesTheAttributesAskedFor) {
   testing_support::TempDir dir;
@@ -274,10 +256,6 @@ TEST(CreateFile, NewFileTakesTheAttributesAskedFor) {
   EXPECT_EQ(ReadBytes(path), "ab");
   EXPECT_EQ(ErrorOfOpen(path, GENERIC_WRITE, 0, OPEN_EXISTING), ERROR_ACCESS_DENIED);
 }
-
-}  // namespace
-
-namespace {
 
 // A handle closed by one thread while another is using it: the call in progress finishes
 // on the still-open file, later calls are refused; nothing is freed under anyone's feet.
