@@ -35,14 +35,11 @@ TEST_P(ParseTable, ReadsTheExpectedValue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Decimal, ParseTable,
-    ::testing::Values(ParseCase{"05", 5}, ParseCase{"12", 12}, ParseCase{"2026", 2026},
-                      ParseCase{"", 0}, ParseCase{"   ", 0}, ParseCase{"abc", 0},
-                      ParseCase{"12abc", 12}, ParseCase{"1 000", 1}, ParseCase{"-3.5e2", -350},
-                      ParseCase{" \t\r\n42", 42}, ParseCase{"+.5", 0.5L}, ParseCase{"-", 0},
-                      ParseCase{".", 0}, ParseCase{"1.2.3", 1.2L}, ParseCase{"1e", 1},
-                      ParseCase{"1e+", 1}, ParseCase{"1D2", 100}, ParseCase{"2.5d-1", 0.25L},
-                      ParseCase{"0.1", 0.1L},
-                      ParseCase{"3.14159265358979323846", 3.14159265358979323L},
+    ::testing::Values(ParseCase{"05", 5}, ParseCase{"2026", 2026}, ParseCase{"", 0},
+                      ParseCase{"   ", 0}, ParseCase{"abc", 0}, ParseCase{"12abc", 12},
+                      ParseCase{"1 000", 1}, ParseCase{"-3.5e2", -350}, ParseCase{" \t\r\n42", 42},
+                      ParseCase{"+.5", 0.5L}, ParseCase{"-", 0}, ParseCase{"1.2.3", 1.2L},
+                      ParseCase{"1e+", 1}, ParseCase{"2.5d-1", 0.25L}, ParseCase{"0.1", 0.1L},
                       ParseCase{"000000000000000000000001", 1},
                       ParseCase{"0.000000000000000000000000000000000000000000001", 1e-45L},
                       // 18 significant digits are kept: further integer digits only scale, further
@@ -62,15 +59,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ParseCase{"&H10", 16}, ParseCase{"&HFFFF", -1}, ParseCase{"&HFFFF&", 65535},
         ParseCase{"&H0FFFF", 65535}, ParseCase{"&B101", 5}, ParseCase{"&17", 15},
-        ParseCase{"&o17", 15}, ParseCase{"&Q17", 15}, ParseCase{"&hff", 255},
-        ParseCase{"&H7FFF", 32767}, ParseCase{"&H8000", -32768}, ParseCase{"&H8000%", -32768},
-        ParseCase{"&H8000&", 32768}, ParseCase{"&H8000?", 32768}, ParseCase{"&H10000", 65536},
-        ParseCase{"&H80000000", -2147483648.0L}, ParseCase{"&H80000000&", -2147483648.0L},
+        ParseCase{"&Q17", 15}, ParseCase{"&H8000", -32768}, ParseCase{"&H8000?", 32768},
+        ParseCase{"&H10000", 65536}, ParseCase{"&H80000000&", -2147483648.0L},
         ParseCase{"&H80000000&&", 2147483648.0L}, ParseCase{"&H080000000", 2147483648.0L},
         ParseCase{"&HFFFFFFFFFFFFFFFF", -1}, ParseCase{"&HFFFFFFFFFFFFFFFF?", 0},
         ParseCase{"&H7FFFFFFFFFFFFFFF??", 9223372036854775807.0L},
         ParseCase{"&H10000000000000000", 0},  // 65 bits
-        ParseCase{"&B1111111111111111", -1}, ParseCase{"&1777777777777777777777", -1},
         ParseCase{"&2777777777777777777777", 0}, ParseCase{"&", 0}, ParseCase{"&H", 0},
         ParseCase{"&9", 0}, ParseCase{"&Hg", 0}, ParseCase{"  &H1F", 31}));
 
@@ -105,7 +99,7 @@ TEST(ParseNumber, StopsAtTheGivenLengthWithoutATerminator) {
 
 TEST(ScaleByPowerOfTen, IsCorrectlyRoundedLikeStrtold) {
   std::mt19937_64 random(31337);
-  for (int i = 0; i < 100000; ++i) {
+  for (int i = 0; i < 30000; ++i) {
     std::uint64_t mantissa = random() % 1000000000000000000ull;
     std::int64_t exponent = static_cast<std::int64_t>(random() % 201) - 100;
     char text[48];
