@@ -82,19 +82,6 @@ TEST(LeadingDigits, ExactTiesRoundToEven) {
   }
 }
 
-TEST(DecimalDigits, ZeroNanAndInfinity) {
-  DecimalDigitsResult zero = DecimalDigits(0, 15);
-  EXPECT_EQ(std::string(zero.digits, zero.count), "0");
-  EXPECT_EQ(zero.exponent, 1);
-  DecimalDigitsResult nan = DecimalDigits(-std::numeric_limits<long double>::quiet_NaN(), 5);
-  EXPECT_EQ(std::string(nan.digits, nan.count), "0");
-  EXPECT_FALSE(nan.negative);
-  DecimalDigitsResult inf = DecimalDigits(-std::numeric_limits<long double>::infinity(), 0);
-  EXPECT_EQ(std::string(inf.digits, inf.count), std::string(18, '9'));
-  EXPECT_EQ(inf.exponent, 999);
-  EXPECT_TRUE(inf.negative);
-}
-
 std::string Text(long double value, int digits) {
   char text[kNumberTextCapacity];
   return std::string(text, FormatNumberText(value, digits, true, text));
