@@ -29,7 +29,6 @@ TEST(SystemStrings, ByteStringsCarryTheirLengthAndTwoNuls) {
     ASSERT_NE(text, nullptr);
     const auto* bytes = reinterpret_cast<const char*>(text);
     EXPECT_EQ(LengthPrefix(text), c.bytes);
-    EXPECT_EQ(SysStringByteLen(text), c.bytes);
     EXPECT_EQ(std::memcmp(bytes, c.source, c.bytes), 0);
     // Usable as a C string and as a wide string alike.
     EXPECT_EQ(bytes[c.bytes], '\0');
@@ -40,17 +39,10 @@ TEST(SystemStrings, ByteStringsCarryTheirLengthAndTwoNuls) {
   }
 }
 
-TEST(SystemStrings, UnfilledAndWideStrings) {
-  BSTR blank = SysAllocStringByteLen(nullptr, 24);
-  ASSERT_NE(blank, nullptr);
-  EXPECT_EQ(SysStringByteLen(blank), 24u);
-  std::memset(blank, 'r', 24);  // the caller fills it
-  SysFreeString(blank);
-
+TEST(SystemStrings, WideStringsAndNull) {
   BSTR wide = SysAllocStringLen(u"Aceptar", 7);
   ASSERT_NE(wide, nullptr);
   EXPECT_EQ(SysStringLen(wide), 7u);
-  EXPECT_EQ(SysStringByteLen(wide), 14u);
   EXPECT_EQ(LengthPrefix(wide), 14u);
   EXPECT_EQ(std::u16string(wide), u"Aceptar");
   SysFreeString(wide);
@@ -181,12 +173,6 @@ TEST(SystemStringCache, AThreadsBlocksAreFreedWhenItEnds) {
 // owner opens the cache and after it closes it.
 TEST(StringBlockCache, KeepsPerClassWithinTheBoundAndOnlyWhileOpen) {
   using platform::StringBlockCache;
-  EXPECT_EQ(StringBlockCache::BlockSize(7), 16u);
-  EXPECT_EQ(StringBlockCache::BlockSize(16), 16u);
-  EXPECT_EQ(StringBlockCache::BlockSize(17), 32u);
-  EXPECT_EQ(StringBlockCache::BlockSize(256), 256u);
-  EXPECT_EQ(StringBlockCache::BlockSize(257), 257u);  // not kept: exact
-
   StringBlockCache cache;
   void* block = std::malloc(StringBlockCache::BlockSize(20));
   EXPECT_FALSE(cache.Keep(block, 20));  // never opened
