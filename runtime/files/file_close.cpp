@@ -3,6 +3,7 @@
 #include "runtime/files/file_table.h"
 #include "runtime/files/guarded_os_call.h"
 #include "runtime/files/numbered_files.h"
+#include "runtime/frame/runtime_lists.h"
 
 namespace runtime {
 
@@ -27,7 +28,16 @@ RuntimeErrorCode CloseUnlinkedEntry(FileEntry* entry) {
   return first;
 }
 
+// Start-up empties the table and restarts the numbering; files a previous run of the
+// program left open in this process are closed, as its exit would have closed them.
+void ResetFileTable() {
+  while (FileEntry* entry = Files().UnlinkNewest()) CloseUnlinkedEntry(entry);
+  ResetFileNumberCounter();
+}
+
 }  // namespace
+
+void RegisterFileTableReset() { RegisterRuntimeListReset(&ResetFileTable); }
 
 RuntimeErrorCode FileCloseCode(FileNumber number, std::uint8_t mode_mask) {
   FileTable& table = Files();

@@ -6,6 +6,8 @@ namespace runtime {
 
 FileTable& Files() {
   static FileTable table;
+  static const bool reset_registered = (RegisterFileTableReset(), true);
+  (void)reset_registered;
   return table;
 }
 

@@ -47,5 +47,7 @@ class FileTable {
 };
 
 FileTable& Files();
+// Lets start-up empty the table (registered when the table is first used).
+void RegisterFileTableReset();
 
 }  // namespace runtime
