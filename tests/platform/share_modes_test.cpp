@@ -71,26 +71,6 @@ TEST(ShareModes, EveryCombinationOfReadAndWriteFollowsTheRule) {
   }
 }
 
-TEST(ShareModes, ClosingTheHandleLiftsItsRefusal) {
-  testing_support::TempDir dir;
-  const HANDLE first = Open(dir / "f", RW, 0);
-  ASSERT_NE(first, INVALID_HANDLE_VALUE);
-  EXPECT_EQ(ErrorOfOpen(dir / "f", R, kShareAll), ERROR_SHARING_VIOLATION);
-  ASSERT_TRUE(CloseHandle(first));
-  EXPECT_EQ(ErrorOfOpen(dir / "f", RW, 0), 0u);
-}
-
-TEST(ShareModes, RefusedCreateAlwaysLeavesTheContents) {
-  testing_support::TempDir dir;
-  const std::string path = dir / "f";
-  testing_support::WriteBytes(path, "keep");
-  const HANDLE holder = Open(path, R, FILE_SHARE_READ);
-  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-  EXPECT_EQ(ErrorOfOpen(path, RW, kShareAll, CREATE_ALWAYS), ERROR_SHARING_VIOLATION);
-  EXPECT_EQ(testing_support::ReadBytes(path), "keep");
-  CloseHandle(holder);
-}
-
 struct CrossProcessCase {
   DWORD helper_share;  // the helper holds the file for reading and writing
   DWORD our_access, our_share;
@@ -120,17 +100,6 @@ TEST(ShareModes, AnotherProcessHoldingTheFileIsSeen) {
   }
   // Its markers went with it.
   EXPECT_EQ(ErrorOfOpen(path, RW, 0), 0u);
-}
-
-TEST(ShareModes, AnotherProcessIsRefusedWhileWeHoldTheFile) {
-  testing_support::TempDir dir;
-  const std::string path = dir / "f";
-  const HANDLE ours = Open(path, R, FILE_SHARE_READ);
-  ASSERT_NE(ours, INVALID_HANDLE_VALUE);
-  testing_support::HeldChild helper({VESTRALINO_TEST_HELPER, "hold", path, "3"});
-  EXPECT_EQ(helper.ReadLine(), "error 32");
-  helper.Release();
-  CloseHandle(ours);
 }
 
 TEST(ShareModes, DeletionNeedsEveryHolderToShareDelete) {
