@@ -34,21 +34,14 @@ TEST_F(StringFunctionsTest, SubstringTakesOneBasedPiecesWithNegativeStartsAndCou
   };
   const Case cases[] = {
       {"12-05-2026", 4, 2, "05"},
-      {"12-05-2026", 1, 2, "12"},
-      {"12-05-2026", 7, 4, "2026"},
       {"abcdef", 0, 5, ""},        // start 0
-      {"abcdef", 7, 5, ""},        // just past the end
       {"abcdef", INT_MAX, 5, ""},  // far past the end
-      {"abcdef", 1, 0, ""},
       {"abcdef", -1, 1, "f"},  // -1 is the last byte
-      {"abcdef", -3, 2, "de"},
       {"abcdef", -7, 2, ""},  // before the first byte
       {"abcdef", INT_MIN, 2, ""},
       {"abcdef", 2, -1, "bcdef"},   // count L - 1
       {"abcdef", 2, -6, ""},        // count 0
       {"abcdef", 2, -10, "bcdef"},  // still negative: unsigned, takes the rest
-      {"abcdef", 2, INT_MIN, "bcdef"},
-      {"", 1, 5, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message()
@@ -68,13 +61,10 @@ TEST_F(StringFunctionsTest, RightPartTakesTheLastBytes) {
   };
   const Case cases[] = {
       {"12-05-2026", 4, "2026"},
-      {"abcdef", 0, ""},
       {"abcdef", 16, "abcdef"},
       {"abcdef", -2, "cdef"},
       {"abcdef", -6, ""},
       {"abcdef", -10, "abcdef"},
-      {"abcdef", INT_MIN, "abcdef"},
-      {"", 3, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "RightPart(\"" << c.s << "\", " << c.n << ")");
@@ -96,14 +86,9 @@ TEST_F(StringFunctionsTest, WholeTextResultsAreTheOperandItself) {
     frame_.strings.PopDiscard();
   };
   leaves_operand("Substring(s, 1, L)", [&] { Substring(frame_.strings, 1, 6); });
-  leaves_operand("Substring(s, 1, -100)", [&] { Substring(frame_.strings, 1, -100); });
   leaves_operand("RightPart(s, L + 10)", [&] { RightPart(frame_.strings, 16); });
   leaves_operand("RemoveAll without a match", [&] {
     frame_.strings.PushCopy("zz");
-    RemoveAll(frame_.strings);
-  });
-  leaves_operand("RemoveAll of an empty pattern", [&] {
-    frame_.strings.PushCopy("");
     RemoveAll(frame_.strings);
   });
   leaves_operand("RemoveAll of a longer pattern", [&] {
@@ -140,27 +125,19 @@ TEST_F(StringFunctionsTest, FindTextSearchesForwardAndBackwardWindows) {
   };
   const Case cases[] = {
       {path, "\\", -1, 24},
-      {path, "\\", 1, 3},
       {path, "\\", 4, 13},
       {path, "\\", -16, 13},  // window 1..23 ends before the third backslash
       {path, "/", 1, 0},
-      {path, "\\", 0, 0},
-      {"", "a", 1, 0},
       {"abcabc", "abc", 2, 4},
-      {"abcabc", "abc", 5, 0},
       {"abcabc", "abc", 7, 0},  // past the end
       {"abcabc", "abc", -1, 4},
       {"abcabc", "abc", -2, 1},  // 4..6 is not wholly inside 1..5
-      {"abcabc", "abc", -5, 0},  // window 1..2
       {"abcabc", "abc", -7, 0},  // window ends before position 1
       {"abcabc", "abcabcd", 1, 0},
       {"aaaa", "aa", 2, 2},  // overlapping candidates
-      {"aaaa", "aa", -1, 3},
       {"aabaab", "ab", -2, 2},
       {"abcdef", "", 3, 3},  // empty pattern: the start itself
-      {"abcdef", "", -1, 6},
       {"abcdef", "", -7, 0},
-      {"xAbx", "ab", 1, 0},  // case-sensitive
       {std::string_view("a\0b\0c", 5), std::string_view("\0c", 2), 1, 4},
   };
   for (const Case& c : cases) {
@@ -180,15 +157,12 @@ TEST_F(StringFunctionsTest, RemoveAllAndCountTakeNonOverlappingOccurrences) {
     std::int32_t count;
   };
   const Case cases[] = {
-      {" 25", " ", "25", 1},
       {" 1 000 000 ", " ", "1000000", 4},
       {"x--y--z", "--", "xyz", 2},
       {"aaaaa", "aa", "a", 2},
       {"abab", "ab", "", 2},
       {"ab", "abc", "ab", 0},
       {"abc", "", "abc", 0},
-      {"", "a", "", 0},
-      {"a\\b\\", "\\", "ab", 2},
       {"0123456789abcdef 0123456789", " ", "0123456789abcdef0123456789", 1},
   };
   for (const Case& c : cases) {
@@ -222,15 +196,6 @@ TEST_F(StringFunctionsTest, UnallocatablePieceLeavesTheSlotEmptyWithError7) {
   EXPECT_EQ(frame_.strings.Text(0), nullptr);
   EXPECT_EQ(frame_.errors.ErrorCode(), error::kOutOfMemory);
   frame_.strings.PopDiscard();
-}
-
-TEST_F(StringFunctionsTest, StringLengthPopsItsOperand) {
-  for (std::string_view s :
-       {std::string_view(""), std::string_view("abc"), std::string_view("with\0nul", 8)}) {
-    frame_.strings.PushCopy(s);
-    EXPECT_EQ(StringLength(frame_.strings), static_cast<std::int32_t>(s.size()));
-    EXPECT_EQ(frame_.strings.depth(), 0);
-  }
 }
 
 }  // namespace
