@@ -102,7 +102,7 @@ TEST(WideCharToMultiByte, Windows1252UsesTheDefaultCharacter) {
        FALSE},
       {u"\u0100bc", "#", "#bc", TRUE},
       {u"x\U0001F600y", nullptr, "x?y", TRUE},  // one character, one default
-      {u"\u0080", nullptr, "?", TRUE},  // assigned in 1252 to the euro sign, not U+0080
+      {u"\u0080", nullptr, "?", TRUE},          // assigned in 1252 to the euro sign, not U+0080
   };
   for (const auto& c : cases) {
     BOOL used = -1;
