@@ -27,8 +27,8 @@ TEST(ScriptTest, ParsesLinesWithTheirNumbersAndTrimmedText) {
 }
 
 TEST(ScriptTest, BadLinesAreReportedAndLeftOut) {
-  const char* bad_lines[] = {"frobnicate now", "click 12x", "key Home",
-                             "key ab",         "answer maybe", "close now", "press"};
+  const char* bad_lines[] = {"frobnicate now", "click 12x", "key Home", "key ab",
+                             "answer maybe",   "close now", "press"};
   for (const char* line : bad_lines) {
     ParsedScript parsed = ParseScript(std::string("answer no\n") + line + "\nanswer yes");
     ASSERT_EQ(parsed.problems.size(), 1u) << line;
