@@ -82,7 +82,9 @@ TEST_F(DateTextTest, DateFormSetsTheDayAndKeepsTheTimeOfDay) {
     WORD year, month, day;
   };
   const Case cases[] = {
-      {"3-4/85", 1985, 3, 4}, {"6/7/79", 2079, 6, 7}, {"6/7/2026 garbage", 2026, 6, 7},
+      {"3-4/85", 1985, 3, 4},
+      {"6/7/79", 2079, 6, 7},
+      {"6/7/2026 garbage", 2026, 6, 7},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -159,7 +161,7 @@ TEST(MillisecondMarkTest, MarksWrapWithinTheHour) {
       {1000, 500, 1501},
       {3599000, 2000, 1001},     // into the next hour
       {1000, 3590000, 3591001},  // the longest delay
-      {1000, -5, 3591001},  // negative counts as large
+      {1000, -5, 3591001},       // negative counts as large
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "now " << c.now << ", delay " << c.delay);
