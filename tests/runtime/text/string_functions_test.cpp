@@ -33,14 +33,12 @@ TEST_F(StringFunctionsTest, SubstringTakesOneBasedPiecesWithNegativeStartsAndCou
     std::string_view expected;
   };
   const Case cases[] = {
-      {"12-05-2026", 4, 2, "05"},
-      {"abcdef", 0, 5, ""},        // start 0
-      {"abcdef", INT_MAX, 5, ""},  // far past the end
-      {"abcdef", -1, 1, "f"},  // -1 is the last byte
-      {"abcdef", -7, 2, ""},  // before the first byte
-      {"abcdef", INT_MIN, 2, ""},
-      {"abcdef", 2, -1, "bcdef"},   // count L - 1
-      {"abcdef", 2, -6, ""},        // count 0
+      {"12-05-2026", 4, 2, "05"},  {"abcdef", 0, 5, ""},        // start 0
+      {"abcdef", INT_MAX, 5, ""},                               // far past the end
+      {"abcdef", -1, 1, "f"},                                   // -1 is the last byte
+      {"abcdef", -7, 2, ""},                                    // before the first byte
+      {"abcdef", INT_MIN, 2, ""},  {"abcdef", 2, -1, "bcdef"},  // count L - 1
+      {"abcdef", 2, -6, ""},                                    // count 0
       {"abcdef", 2, -10, "bcdef"},  // still negative: unsigned, takes the rest
   };
   for (const Case& c : cases) {
@@ -60,11 +58,8 @@ TEST_F(StringFunctionsTest, RightPartTakesTheLastBytes) {
     std::string_view expected;
   };
   const Case cases[] = {
-      {"12-05-2026", 4, "2026"},
-      {"abcdef", 16, "abcdef"},
-      {"abcdef", -2, "cdef"},
-      {"abcdef", -6, ""},
-      {"abcdef", -10, "abcdef"},
+      {"12-05-2026", 4, "2026"}, {"abcdef", 16, "abcdef"},  {"abcdef", -2, "cdef"},
+      {"abcdef", -6, ""},        {"abcdef", -10, "abcdef"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "RightPart(\"" << c.s << "\", " << c.n << ")");
