@@ -549,3 +549,10 @@ BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* init);
 void InitCommonControls();
 
 }  // extern "C"
+
+// The graphics part of the API (gdi32), declared in headers of its own.
+#include "platform/win32/gdi_types.h"
+#include "platform/win32/gdi_api.h"
+#include "platform/win32/gdi_shapes_api.h"
+#include "platform/win32/gdi_text_api.h"
+#include "platform/win32/resources_api.h"
