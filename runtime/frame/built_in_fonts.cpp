@@ -1,12 +1,13 @@
 #include "runtime/frame/built_in_fonts.h"
 
+#include "runtime/dialogs/font_table.h"
 #include "runtime/frame/process_state.h"
 
 namespace runtime {
 
 void CreateBuiltInFonts() {
   if ((build_option::kOptionWord & build_option::kBuiltInFonts) == 0) return;
-  // The font table does not exist yet: nothing to fill.
+  create_built_in_fonts();
 }
 
 }  // namespace runtime

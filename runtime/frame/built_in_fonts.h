@@ -3,9 +3,9 @@
 
 namespace runtime {
 
-// Creates the built-in fonts 1-3 when the option word asks for them. The font table
-// arrives with the dialog toolkit; until then there is nothing to create, and this is
-// the one place start-up will make them.
+// Creates the built-in fonts 1-3 of the dialog toolkit's font table ("MS Sans Serif"
+// 8 pt, "Lucida Console" at the default size and at 11 pt) when the option word asks for
+// them, so that the first font a program makes is number 4.
 void CreateBuiltInFonts();
 
 }  // namespace runtime
