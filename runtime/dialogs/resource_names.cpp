@@ -33,3 +33,30 @@ bool resource_name_matches(const WantedResource& wanted, LPCWSTR enumerated) {
 }
 
 }  // namespace runtime
+
+#include "runtime/frame/process_state.h"
+
+namespace runtime {
+namespace {
+
+struct Search {
+  WantedResource wanted;
+  std::int32_t found;
+};
+
+BOOL CompareName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR context) {
+  auto* search = reinterpret_cast<Search*>(context);
+  if (resource_name_matches(search->wanted, name)) search->found = -1;
+  return TRUE;
+}
+
+}  // namespace
+
+std::int32_t resource_exists(LPCWSTR type, std::u16string_view name) {
+  Search search{wanted_resource(name), 0};
+  if (search.wanted.form == WantedResource::kNothing) return 0;
+  EnumResourceNamesW(Process().instance, type, &CompareName, reinterpret_cast<LONG_PTR>(&search));
+  return search.found;
+}
+
+}  // namespace runtime

@@ -24,3 +24,12 @@ WantedResource wanted_resource(std::u16string_view text);
 bool resource_name_matches(const WantedResource& wanted, LPCWSTR enumerated);
 
 }  // namespace runtime
+
+namespace runtime {
+
+// -1 when the program's module has a resource of the type with that name, else 0 (also
+// when it has no resource of the type at all). Every name is looked at: the enumeration
+// runs to its end.
+std::int32_t resource_exists(LPCWSTR type, std::u16string_view name);
+
+}  // namespace runtime

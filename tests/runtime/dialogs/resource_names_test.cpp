@@ -32,3 +32,17 @@ TEST(ResourceNamesTest, WantedNamesAndTheirMatches) {
 
 }  // namespace
 }  // namespace runtime
+
+namespace runtime {
+namespace {
+
+// Test programs carry the program's resources: icon group 200 and no bitmaps.
+TEST(ResourceExistsTest, LooksThroughTheProgramsResources) {
+  EXPECT_EQ(resource_exists(RT_GROUP_ICON, u"#200"), -1);
+  EXPECT_EQ(resource_exists(RT_GROUP_ICON, u"#201"), 0);
+  EXPECT_EQ(resource_exists(RT_GROUP_ICON, u"#"), 0);
+  EXPECT_EQ(resource_exists(RT_BITMAP, u"#200"), 0);
+}
+
+}  // namespace
+}  // namespace runtime
