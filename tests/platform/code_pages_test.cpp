@@ -136,6 +136,16 @@ TEST(WideCharToMultiByte, EncodesUtf8AndReplacesUnpairedSurrogates) {
   EXPECT_EQ(ERROR_NO_UNICODE_TRANSLATION, GetLastError());
 }
 
+TEST(CodePages, TerminatedInputCountsItsNul) {
+  WCHAR wide[16];
+  EXPECT_EQ(5, MultiByteToWideChar(CP_UTF8, 0, "Hola", -1, wide, 16));
+  EXPECT_EQ(std::u16string(wide, 5), std::u16string(u"Hola\0", 5));
+  char bytes[16];
+  std::memset(bytes, 'x', sizeof bytes);
+  EXPECT_EQ(4, WideCharToMultiByte(CP_UTF8, 0, u"\u00F1o", -1, bytes, 16, nullptr, nullptr));
+  EXPECT_EQ(std::string(bytes, 4), std::string("\xC3\xB1o\0", 4));
+}
+
 TEST(CodePages, TooSmallBufferFails) {
   struct Case {
     UINT code_page;
@@ -170,6 +180,8 @@ TEST(CodePages, BadArgumentsAreRefused) {
     DWORD error;
   } cases[] = {
       {"unknown code page", [&] { return MultiByteToWideChar(437, 0, "a", 1, wide, 4); },
+       ERROR_INVALID_PARAMETER},
+      {"zero length", [&] { return MultiByteToWideChar(CP_UTF8, 0, "a", 0, wide, 4); },
        ERROR_INVALID_PARAMETER},
       {"unknown flag", [&] { return MultiByteToWideChar(CP_UTF8, 0x100, "a", 1, wide, 4); },
        ERROR_INVALID_FLAGS},
