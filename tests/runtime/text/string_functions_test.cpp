@@ -123,6 +123,7 @@ TEST_F(StringFunctionsTest, FindTextSearchesForwardAndBackwardWindows) {
       {path, "\\", 4, 13},
       {path, "\\", -16, 13},  // window 1..23 ends before the third backslash
       {path, "/", 1, 0},
+      {path, "\\", 0, 0},  // start 0 finds nothing
       {"abcabc", "abc", 2, 4},
       {"abcabc", "abc", 7, 0},  // past the end
       {"abcabc", "abc", -1, 4},
