@@ -13,6 +13,8 @@
 //                                    in pixels of a 32 px image, scaled for other sizes
 //   BITMAP name file.bmp             RT_BITMAP: the file without its BITMAPFILEHEADER
 //   type name file                   any other type (a number, or MANIFEST = 24): raw bytes
+//   IMAGE_IDS first                  RT_ICON / RT_CURSOR ids count on from `first` (for a
+//                                    list linked beside another one)
 //
 // Images narrower than 256 px become 32-bpp DIBs (a BITMAPINFOHEADER with twice the
 // height, the colour rows bottom-up with alpha, then the 1-bpp AND mask); 256 px images
@@ -148,6 +150,10 @@ class ListReader {
       std::vector<std::string> w;
       for (std::string word; words >> word;) w.push_back(word);
       if (w.empty()) continue;
+      if (w.size() == 2 && w[0] == "IMAGE_IDS") {
+        next_icon_id_ = next_cursor_id_ = std::stoi(w[1]);
+        continue;
+      }
       if (w.size() < 3) Fail(list.string() + ":" + std::to_string(number) + ": too short");
       Add(w);
     }
