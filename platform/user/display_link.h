@@ -1,0 +1,20 @@
+// What the window system tells the display about top-level windows, and the
+// transcript's window lines (platform-internal).
+#pragma once
+
+#include "platform/win32.h"
+
+namespace platform::user {
+
+// A top-level window became visible: the display shows it; the transcript gets its line
+// (class, caption, style, and every control with its id, class, text and rectangle).
+void DisplayWindowShown(HWND window);
+// Its title, place or style changed.
+void DisplayWindowChanged(HWND window);
+// It was hidden or is being destroyed.
+void DisplayWindowHidden(HWND window);
+void DisplayWindowActivated(HWND window);
+// Pixels of it changed: `damaged` in window coordinates.
+void DisplayWindowPainted(HWND window, const RECT& damaged);
+
+}  // namespace platform::user
