@@ -1,5 +1,6 @@
 #include "platform/user/display_link.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -70,12 +71,29 @@ void WriteWindowLine(const Window& top) {
 
 }  // namespace
 
+// Windows shown whose transcript line waits for the program to finish building them.
+std::vector<HWND>& PendingLines() {
+  static thread_local std::vector<HWND> pending;
+  return pending;
+}
+
 void DisplayWindowShown(HWND window) {
   Window* w = FindWindowRecord(window);
   if (!IsTopLevel(w)) return;
   w->shown_to_display = true;
   CurrentDisplay().WindowShown(InfoOf(*w));
-  WriteWindowLine(*w);
+  if (std::find(PendingLines().begin(), PendingLines().end(), window) == PendingLines().end()) {
+    PendingLines().push_back(window);
+  }
+}
+
+void WritePendingWindowLines() {
+  std::vector<HWND> pending;
+  pending.swap(PendingLines());
+  for (HWND window : pending) {
+    Window* w = FindWindowRecord(window);
+    if (w != nullptr && w->shown_to_display) WriteWindowLine(*w);
+  }
 }
 
 void DisplayWindowChanged(HWND window) {

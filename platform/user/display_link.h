@@ -6,9 +6,12 @@
 
 namespace platform::user {
 
-// A top-level window became visible: the display shows it; the transcript gets its line
-// (class, caption, style, and every control with its id, class, text and rectangle).
+// A top-level window became visible: the display shows it. The transcript gets its line
+// (class, caption, style, rectangle, and every control with its id, class, text and
+// rectangle in client coordinates) when the program next waits for input, so that the
+// controls created after ShowWindow are in it too.
 void DisplayWindowShown(HWND window);
+void WritePendingWindowLines();
 // Its title, place or style changed.
 void DisplayWindowChanged(HWND window);
 // It was hidden or is being destroyed.

@@ -11,7 +11,8 @@
 // a CS_DBLCLKS class within 500 ms and 4 pixels.
 //
 // Script events: `press TEXT` and `click ID` click the centre of the control; when the
-// script is used up while the program waits, the active window gets a close request; a
+// script is used up while the program waits (blocks in GetMessageW or WaitMessage, or
+// polls three times in a row with nothing to do), the active window gets a close request; a
 // window that ignores three in a row is destroyed, and a thread waiting with no window
 // and no timer gets WM_QUIT, so nothing ever hangs.
 #include "platform/user/input.h"
@@ -21,6 +22,7 @@
 #include <cstdio>
 
 #include "platform/display/display_session.h"
+#include "platform/user/display_link.h"
 #include "platform/user/focus.h"
 #include "platform/user/timers.h"
 #include "platform/user/window_class.h"
@@ -33,6 +35,7 @@ namespace {
 
 constexpr DWORD kDoubleClickMs = 500;
 constexpr int kIgnoredClosesBeforeDestroy = 3;
+constexpr int kIdlePollsBeforeWaiting = 3;
 
 std::atomic<LONG> cursor_x{0};
 std::atomic<LONG> cursor_y{0};
@@ -308,6 +311,7 @@ void ScriptEnded(MessageQueue& queue, bool blocking) {
 POINT CursorPosition() { return POINT{cursor_x.load(), cursor_y.load()}; }
 
 bool PollDisplayInput(MessageQueue& queue, bool blocking) {
+  WritePendingWindowLines();
   DisplayDriver& display = CurrentDisplay();
   bool any = false;
   InputEvent event;
@@ -344,6 +348,10 @@ bool PollDisplayInput(MessageQueue& queue, bool blocking) {
         ClickControl(queue, event);
         break;
       case InputKind::kScriptEnded:
+        // A program waits when it blocks, or when it keeps polling with nothing to do: a
+        // few empty polls in a row. A single look at the queue is not waiting.
+        if (!blocking && ++queue.idle_polls < kIdlePollsBeforeWaiting) return false;
+        queue.idle_polls = 0;
         ScriptEnded(queue, blocking);
         return true;  // one close request per wait
     }

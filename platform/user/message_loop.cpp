@@ -89,6 +89,7 @@ bool Retrieve(MSG* msg, const Filter& filter, UINT remove_flags, bool blocking) 
   // Each poll may bring input; a few rounds let one poll's messages be found at once.
   for (int round = 0; round < 4; ++round) {
     if (Search(queue, filter, msg, remove)) {
+      queue.idle_polls = 0;
       queue.last_message_time = msg->time;
       queue.last_message_pos = msg->pt;
       return true;

@@ -79,6 +79,7 @@ class MessageQueue {
   // Close requests in a row that left the same window standing (see input.cpp).
   HWND ignored_close_window = nullptr;
   int ignored_close_count = 0;
+  int idle_polls = 0;  // polls in a row that found nothing (see input.cpp)
 
   void Post(const MSG& msg);
   void PostInput(const MSG& msg);
