@@ -36,7 +36,7 @@ bool ReallyVisible(const Window* w) {
 
 void Invalidate(HWND handle, const RECT* client_rect, bool erase, bool frame, bool children) {
   Window* w = FindWindowRecord(handle);
-  if (w == nullptr || !ReallyVisible(w)) return;
+  if (w == nullptr || !ReallyVisible(w) || !w->redraw_enabled) return;  // WM_SETREDRAW FALSE
   RECT whole{0, 0, w->client_width(), w->client_height()};
   RECT area = client_rect != nullptr ? Intersect(*client_rect, whole) : whole;
   if (!Empty(area)) {
