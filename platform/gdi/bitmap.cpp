@@ -6,57 +6,6 @@
 #include <new>
 
 namespace platform::gdi {
-namespace {
-
-// The palette entry nearest to a pixel (palettised DIBs written back from 32 bpp).
-std::uint32_t NearestIndex(const std::vector<RGBQUAD>& table, std::uint32_t pixel) {
-  const int r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
-  std::uint32_t best = 0;
-  int best_distance = 1 << 30;
-  for (std::uint32_t i = 0; i < table.size(); ++i) {
-    const int dr = table[i].rgbRed - r, dg = table[i].rgbGreen - g, db = table[i].rgbBlue - b;
-    const int distance = dr * dr + dg * dg + db * db;
-    if (distance < best_distance) {
-      best_distance = distance;
-      best = i;
-    }
-  }
-  return best;
-}
-
-std::uint32_t PixelOfEntry(const RGBQUAD& q) {
-  return (std::uint32_t{q.rgbRed} << 16) | (std::uint32_t{q.rgbGreen} << 8) | q.rgbBlue;
-}
-
-// A 16-bpp value with 5-5-5 or 5-6-5 channels (BI_BITFIELDS masks) to 0x00RRGGBB.
-struct Channels16 {
-  bool five_six_five = false;
-  std::uint32_t Expand(std::uint16_t v) const {
-    std::uint32_t r, g, b;
-    if (five_six_five) {
-      r = (v >> 11) & 0x1F;
-      g = (v >> 5) & 0x3F;
-      b = v & 0x1F;
-      g = (g << 2) | (g >> 4);
-    } else {
-      r = (v >> 10) & 0x1F;
-      g = (v >> 5) & 0x1F;
-      b = v & 0x1F;
-      g = (g << 3) | (g >> 2);
-    }
-    r = (r << 3) | (r >> 2);
-    b = (b << 3) | (b >> 2);
-    return (r << 16) | (g << 8) | b;
-  }
-  std::uint16_t Pack(std::uint32_t p) const {
-    const std::uint32_t r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
-    if (five_six_five) return static_cast<std::uint16_t>(((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3));
-    return static_cast<std::uint16_t>(((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3));
-  }
-};
-
-}  // namespace
-
 Bitmap::~Bitmap() { delete[] dib_bits; }
 
 std::unique_ptr<Bitmap> Bitmap::MakeDeviceBitmap(int width, int height, int bits_pixel) {
@@ -75,6 +24,7 @@ std::unique_ptr<Bitmap> Bitmap::MakeDeviceBitmap(int width, int height, int bits
 std::unique_ptr<Bitmap> Bitmap::MakeDibSection(const BITMAPINFO& info) {
   const BITMAPINFOHEADER& h = info.bmiHeader;
   auto bitmap = std::make_unique<Bitmap>();
+  if (!DibFormat::From(info, &bitmap->format_)) return nullptr;
   bitmap->dib = true;
   bitmap->width = h.biWidth;
   bitmap->height = h.biHeight < 0 ? -h.biHeight : h.biHeight;
@@ -130,63 +80,17 @@ PixelSurface Bitmap::Surface() {
 
 void Bitmap::LoadFromBits() {
   if (!has_working_copy() || dib_bits == nullptr) return;
-  const int stride = dib_stride();
-  const Channels16 channels{bitfields[1] == 0x07E0};
   for (int y = 0; y < height; ++y) {
-    const std::uint8_t* src = dib_bits + static_cast<std::size_t>(top_down ? y : height - 1 - y) * stride;
-    std::uint32_t* dst = pixels_.data() + static_cast<std::size_t>(y) * width;
-    for (int x = 0; x < width; ++x) {
-      std::uint32_t p = 0;
-      switch (bits_pixel) {
-        case 1:
-        case 4:
-        case 8: {
-          const int bit = x * bits_pixel;
-          const unsigned index = (src[bit / 8] >> (8 - bits_pixel - bit % 8)) & ((1u << bits_pixel) - 1);
-          p = index < color_table.size() ? PixelOfEntry(color_table[index]) : 0;
-          break;
-        }
-        case 16: p = channels.Expand(static_cast<std::uint16_t>(src[2 * x] | (src[2 * x + 1] << 8))); break;
-        case 24: p = src[3 * x] | (src[3 * x + 1] << 8) | (std::uint32_t{src[3 * x + 2]} << 16); break;
-        default: break;
-      }
-      dst[x] = p;
-    }
+    format_.Decode(dib_bits + static_cast<std::size_t>(format_.MemoryRow(y)) * dib_stride(),
+                   pixels_.data() + static_cast<std::size_t>(y) * width);
   }
 }
 
 void Bitmap::StoreToBits() {
   if (!has_working_copy() || dib_bits == nullptr) return;
-  const int stride = dib_stride();
-  const Channels16 channels{bitfields[1] == 0x07E0};
   for (int y = 0; y < height; ++y) {
-    std::uint8_t* dst = dib_bits + static_cast<std::size_t>(top_down ? y : height - 1 - y) * stride;
-    const std::uint32_t* src = pixels_.data() + static_cast<std::size_t>(y) * width;
-    if (bits_pixel <= 8) std::memset(dst, 0, static_cast<std::size_t>(stride));
-    for (int x = 0; x < width; ++x) {
-      const std::uint32_t p = src[x];
-      switch (bits_pixel) {
-        case 1:
-        case 4:
-        case 8: {
-          const int bit = x * bits_pixel;
-          dst[bit / 8] |= static_cast<std::uint8_t>(NearestIndex(color_table, p) << (8 - bits_pixel - bit % 8));
-          break;
-        }
-        case 16: {
-          const std::uint16_t v = channels.Pack(p);
-          dst[2 * x] = static_cast<std::uint8_t>(v);
-          dst[2 * x + 1] = static_cast<std::uint8_t>(v >> 8);
-          break;
-        }
-        case 24:
-          dst[3 * x] = static_cast<std::uint8_t>(p);
-          dst[3 * x + 1] = static_cast<std::uint8_t>(p >> 8);
-          dst[3 * x + 2] = static_cast<std::uint8_t>(p >> 16);
-          break;
-        default: break;
-      }
-    }
+    format_.Encode(pixels_.data() + static_cast<std::size_t>(y) * width,
+                   dib_bits + static_cast<std::size_t>(format_.MemoryRow(y)) * dib_stride());
   }
 }
 

@@ -16,6 +16,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/gdi/dib_format.h"
 #include "platform/gdi/gdi_object.h"
 #include "platform/gdi/pixel_surface.h"
 #include "platform/win32.h"
@@ -31,7 +32,8 @@ class Bitmap : public GdiObject {
   // A device-dependent bitmap of 1 or 32 bits per pixel, all black (zero).
   // Returns null (ERROR_NOT_ENOUGH_MEMORY) when the pixels cannot be had.
   static std::unique_ptr<Bitmap> MakeDeviceBitmap(int width, int height, int bits_pixel);
-  // A DIB section as described by `header` (already checked), bits zeroed.
+  // A DIB section as `info` describes it, bits zeroed; null when `info` is not a
+  // format we read or the bits cannot be had.
   static std::unique_ptr<Bitmap> MakeDibSection(const BITMAPINFO& info);
 
   Bitmap() : GdiObject(OBJ_BITMAP) {}
@@ -66,6 +68,7 @@ class Bitmap : public GdiObject {
 
  private:
   std::vector<std::uint32_t> pixels_;  // device bitmaps and the working copy of DIBs
+  DibFormat format_;                   // DIBs: the bits' own format
 };
 
 // The largest bitmap this stand-in makes, in pixels: beyond it CreateBitmap & co fail with
