@@ -137,4 +137,17 @@ bool ReadPixel(const DeviceContext& dc, std::int32_t x, std::int32_t y, std::uin
 // Applies a ROP2 mode (R2_BLACK = 1 … R2_WHITE = 16) to a pen pixel and a destination.
 std::uint32_t MixRop2(int rop2, std::uint32_t pen, std::uint32_t destination);
 
+// An 8-bit coverage mask: `height` rows of `width` values, 0 = untouched, 255 = full.
+struct CoverageMask {
+  const std::uint8_t* values = nullptr;
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+};
+
+// Blends `pixel` into the DC through `mask`, whose first value lies at (x, y) in DC
+// coordinates, clipped like PaintSpan and, when `bounds` is not null, to that rectangle
+// too. Text ignores the ROP2 mode, as in GDI. (Glyphs; implemented in coverage_paint.cpp.)
+void PaintCoverage(DeviceContext& dc, std::int32_t x, std::int32_t y, const CoverageMask& mask,
+                   std::uint32_t pixel, const RECT* bounds);
+
 }  // namespace platform::gdi
