@@ -19,11 +19,7 @@ HBRUSH ResolveBrush(HBRUSH brush) {
 
 // Fills [left, right) x [top, bottom) with `fill`.
 void FillArea(Painter& painter, LONG left, LONG top, LONG right, LONG bottom, const Fill& fill) {
-  // Rows outside the surface cannot be painted: skip them rather than walk them.
-  const POINT offset = painter.offset();
-  const LONG first = std::max<std::int64_t>(top, -std::int64_t{offset.y});
-  const LONG last = std::min<std::int64_t>(bottom, std::int64_t{painter.surface().height} - offset.y);
-  for (LONG y = first; y < last; ++y) painter.Span(y, left, right, fill);
+  painter.Area(left, top, right, bottom, fill);
 }
 
 }  // namespace

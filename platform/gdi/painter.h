@@ -28,6 +28,10 @@ class Painter {
 
   // Paints row y, [x0, x1) in DC coordinates.
   void Span(std::int32_t y, std::int32_t x0, std::int32_t x1, const Fill& fill);
+  // Paints [left, right) x [top, bottom) in DC coordinates: FillRect's path, which fills
+  // whole blocks of rows at once when it can.
+  void Area(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
+            const Fill& fill);
   // Whether the pixel at (x, y) in DC coordinates may be touched.
   bool Visible(std::int32_t x, std::int32_t y) const;
 
