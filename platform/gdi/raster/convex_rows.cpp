@@ -90,6 +90,8 @@ bool EllipseRows::Row(std::int64_t y, std::int64_t* x0, std::int64_t* x1) const 
 RoundRectRows::RoundRectRows(const HalfBox& box, std::int64_t corner_width,
                              std::int64_t corner_height, bool at_least_centre)
     : box_(box),
+      first_x_(static_cast<std::int64_t>(CeilDiv(Wide{box.left} - 1, 2))),
+      end_x_(static_cast<std::int64_t>(CeilDiv(Wide{box.right} - 1, 2))),
       corner_width_(std::clamp<std::int64_t>(corner_width, 0, std::max<std::int64_t>(box.right - box.left, 0))),
       corner_height_(std::clamp<std::int64_t>(corner_height, 0, std::max<std::int64_t>(box.bottom - box.top, 0))),
       top_left_({box.left, box.top, box.left + corner_width_, box.top + corner_height_}, at_least_centre),
@@ -106,8 +108,8 @@ void RoundRectRows::RowRange(std::int64_t* first, std::int64_t* end) const {
 bool RoundRectRows::Row(std::int64_t y, std::int64_t* x0, std::int64_t* x1) const {
   Wide centre = Wide{2} * y + 1;
   if (centre < box_.top || centre >= box_.bottom || box_.left >= box_.right) return false;
-  *x0 = static_cast<std::int64_t>(CeilDiv(Wide{box_.left} - 1, 2));
-  *x1 = static_cast<std::int64_t>(CeilDiv(Wide{box_.right} - 1, 2));
+  *x0 = first_x_;
+  *x1 = end_x_;
   if (corner_width_ > 0 && corner_height_ > 0) {
     const EllipseRows* left = nullptr;
     const EllipseRows* right = nullptr;

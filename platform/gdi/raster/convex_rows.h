@@ -56,6 +56,7 @@ class RoundRectRows : public ConvexRows {
 
  private:
   HalfBox box_;
+  std::int64_t first_x_, end_x_;  // the pixels of a row between the corners
   std::int64_t corner_width_, corner_height_;
   EllipseRows top_left_, top_right_, bottom_left_, bottom_right_;
 };

@@ -17,6 +17,13 @@ using Wide = __int128;
 
 // floor(n / d) and ceil(n / d) for d != 0, rounding toward the infinities, not toward 0.
 constexpr Wide FloorDiv(Wide n, Wide d) {
+  // Most values fit 64 bits, where division is many times faster.
+  if (n == static_cast<std::int64_t>(n) && d == static_cast<std::int64_t>(d) && d != -1) {
+    std::int64_t a = static_cast<std::int64_t>(n), b = static_cast<std::int64_t>(d);
+    std::int64_t q = a / b;
+    if (a % b != 0 && ((a < 0) != (b < 0))) --q;
+    return q;
+  }
   if (d < 0) {
     n = -n;
     d = -d;
