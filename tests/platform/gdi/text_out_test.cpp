@@ -162,6 +162,22 @@ TEST_F(TextOutTest, ClippedTextStaysInsideItsRectangleAndTheDcClip) {
   EXPECT_EQ(canvas_.At(20, 3), kRed);
 }
 
+TEST_F(TextOutTest, GlyphsRespectAClipMadeOfSeveralRectangles) {
+  ExcludeClipRect(canvas_.dc, 12, 4, 18, 9);
+  Out(4, 3, u"MMMMMM");
+  Canvas reference(120, 40);
+  SelectObject(reference.dc, font_);
+  SetBkMode(reference.dc, TRANSPARENT);
+  ASSERT_TRUE(TextOutW(reference.dc, 4, 3, u"MMMMMM", 6));
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < 120; ++x) {
+      const bool excluded = x >= 12 && x < 18 && y >= 4 && y < 9;
+      EXPECT_EQ(canvas_.At(x, y), excluded ? kWhite : reference.At(x, y)) << x << "," << y;
+    }
+  }
+  SelectObject(reference.dc, GetStockObject(SYSTEM_FONT));
+}
+
 TEST_F(TextOutTest, ExplicitAdvancesSpaceTheGlyphs) {
   const INT dx[3] = {20, 20, 20};
   ASSERT_TRUE(ExtTextOutW(canvas_.dc, 2, 2, 0, nullptr, u"lll", 3, dx));
