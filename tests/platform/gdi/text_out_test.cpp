@@ -10,6 +10,7 @@
 #include "platform/gdi/font_object.h"
 #include "platform/win32.h"
 #include "tests/platform/gdi/gdi_canvas.h"
+#include "tests/platform/gdi/golden.h"
 
 namespace platform::gdi {
 namespace {
@@ -114,8 +115,8 @@ TEST_F(TextOutTest, UpdateCurrentPositionMovesPastTheText) {
   ASSERT_TRUE(GetCurrentPositionEx(canvas_.dc, &position));
   EXPECT_EQ(position.x, 5 + 2 * size.cx);
   EXPECT_EQ(position.y, 5);
-  EXPECT_EQ(Ink(canvas_).top, 5 + 0 * Ink(canvas_).top + (Ink(canvas_).top - 5));
-  EXPECT_LT(Ink(canvas_).right, 5 + 2 * size.cx + 2);
+  EXPECT_TRUE(Inside(Ink(canvas_), RECT{5, 5, 5 + 2 * size.cx + 1, 5 + tm_.tmHeight}))
+      << "drawn at the current position, not at (99, 99)";
 }
 
 TEST_F(TextOutTest, OpaqueBackgroundFillsTheCellBoxExactly) {
@@ -159,6 +160,22 @@ TEST_F(TextOutTest, ClippedTextStaysInsideItsRectangleAndTheDcClip) {
   Out(6, 3, u"Cancelar");
   EXPECT_TRUE(Inside(Ink(canvas_), RECT{20, 0, 40, 40}));
   EXPECT_EQ(canvas_.At(20, 3), kRed);
+}
+
+TEST_F(TextOutTest, GlyphsRespectAClipMadeOfSeveralRectangles) {
+  ExcludeClipRect(canvas_.dc, 12, 4, 18, 9);
+  Out(4, 3, u"MMMMMM");
+  Canvas reference(120, 40);
+  SelectObject(reference.dc, font_);
+  SetBkMode(reference.dc, TRANSPARENT);
+  ASSERT_TRUE(TextOutW(reference.dc, 4, 3, u"MMMMMM", 6));
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < 120; ++x) {
+      const bool excluded = x >= 12 && x < 18 && y >= 4 && y < 9;
+      EXPECT_EQ(canvas_.At(x, y), excluded ? kWhite : reference.At(x, y)) << x << "," << y;
+    }
+  }
+  SelectObject(reference.dc, GetStockObject(SYSTEM_FONT));
 }
 
 TEST_F(TextOutTest, ExplicitAdvancesSpaceTheGlyphs) {
@@ -289,6 +306,43 @@ TEST_F(TextOutTest, PrefixUnderlinesTheRightLetter) {
   DrawTextW(canvas_.dc, u"Ace&ptar", -1, &rect, DT_SINGLELINE | DT_HIDEPREFIX);
   for (int y = 0; y < 40; ++y) EXPECT_EQ(canvas_.Row(y), plain.Row(y));
   SelectObject(plain.dc, GetStockObject(SYSTEM_FONT));
+}
+
+TEST(TextSample, DialogTextOnTheButtonFace) {
+  Canvas canvas(240, 120, GetSysColor(COLOR_BTNFACE));
+  SetBkMode(canvas.dc, TRANSPARENT);
+  SetTextColor(canvas.dc, GetSysColor(COLOR_BTNTEXT));
+  struct Row {
+    LONG height;
+    LONG weight;
+  };
+  int y = 3;
+  for (const Row& row : {Row{-11, FW_NORMAL}, Row{-11, FW_BOLD}, Row{-13, FW_BOLD}, Row{-24, FW_BOLD}}) {
+    const HFONT font = CreateFontW(row.height, 0, 0, 0, row.weight, 0, 0, 0, ANSI_CHARSET, 0, 0,
+                                   0, 0, u"MS Sans Serif");
+    SelectObject(canvas.dc, font);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(canvas.dc, &tm);
+    if (row.height == -24) {
+      TextOutW(canvas.dc, 4, y, u"Dia de Inicio", 13);
+      y += tm.tmHeight;
+    } else {
+      int x = 4;
+      for (std::u16string_view text : {u"Aceptar", u"Cancelar", u"&Dia de Inicio"}) {
+        RECT rect{x, y, 236, y + tm.tmHeight};
+        DrawTextW(canvas.dc, text.data(), static_cast<int>(text.size()), &rect, DT_SINGLELINE);
+        SIZE size{};
+        GetTextExtentPoint32W(canvas.dc, text.data(), static_cast<int>(text.size()), &size);
+        x += size.cx + 8;
+      }
+      y += tm.tmHeight;
+      TextOutW(canvas.dc, 4, y, u"Comence el dia 01/12/2026", 25);
+      y += tm.tmHeight + 2;
+    }
+    SelectObject(canvas.dc, GetStockObject(SYSTEM_FONT));
+    DeleteObject(font);
+  }
+  EXPECT_TRUE(testing::MatchesGolden(canvas.dc, "text_sample"));
 }
 
 // Fonts as objects.
