@@ -556,3 +556,4 @@ void InitCommonControls();
 #include "platform/win32/gdi_shapes_api.h"
 #include "platform/win32/gdi_text_api.h"
 #include "platform/win32/resources_api.h"
+#include "platform/win32/user_api.h"

@@ -434,10 +434,6 @@ COLORREF GetDCBrushColor(HDC dc);
 COLORREF SetDCPenColor(HDC dc, COLORREF color);
 COLORREF GetDCPenColor(HDC dc);
 
-// user32: the screen's DC (window DCs come from the window system)
-HDC GetDC(HWND window);
-int ReleaseDC(HWND window, HDC dc);
-
 // user32: filling and framing rectangles, 3-D edges, frame controls
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 int FrameRect(HDC dc, const RECT* rect, HBRUSH brush);

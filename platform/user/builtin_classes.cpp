@@ -1,0 +1,14 @@
+// The built-in window classes and the functions that register them on first use (see
+// window_class.h). Each control adds its row here.
+#include "platform/user/window_class.h"
+
+namespace platform::user {
+
+std::span<const BuiltinClass> BuiltinClasses() {
+  static constexpr BuiltinClass kClasses[] = {
+      {u"", nullptr},  // placeholder: the first real row replaces it
+  };
+  return std::span<const BuiltinClass>(kClasses).subspan(1);
+}
+
+}  // namespace platform::user
