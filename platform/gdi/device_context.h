@@ -58,6 +58,7 @@ struct DcState {
   int bk_mode = 2;           // OPAQUE
   int rop2 = 13;             // R2_COPYPEN
   int poly_fill_mode = 1;    // ALTERNATE
+  int arc_direction = 1;     // AD_COUNTERCLOCKWISE
   int stretch_mode = 1;      // BLACKONWHITE
   UINT text_align = 0;       // TA_LEFT | TA_TOP | TA_NOUPDATECP
   POINT current_position{0, 0};

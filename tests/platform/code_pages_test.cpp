@@ -102,6 +102,7 @@ TEST(WideCharToMultiByte, Windows1252UsesTheDefaultCharacter) {
        FALSE},
       {u"\u0100bc", "#", "#bc", TRUE},
       {u"x\U0001F600y", nullptr, "x?y", TRUE},  // one character, one default
+      {u"\xD800z", nullptr, "?z", TRUE},        // an unpaired surrogate takes only itself
       {u"\u0080", nullptr, "?", TRUE},          // assigned in 1252 to the euro sign, not U+0080
   };
   for (const auto& c : cases) {
@@ -136,6 +137,16 @@ TEST(WideCharToMultiByte, EncodesUtf8AndReplacesUnpairedSurrogates) {
   EXPECT_EQ(ERROR_NO_UNICODE_TRANSLATION, GetLastError());
 }
 
+TEST(CodePages, TerminatedInputCountsItsNul) {
+  WCHAR wide[16];
+  EXPECT_EQ(5, MultiByteToWideChar(CP_UTF8, 0, "Hola", -1, wide, 16));
+  EXPECT_EQ(std::u16string(wide, 5), std::u16string(u"Hola\0", 5));
+  char bytes[16];
+  std::memset(bytes, 'x', sizeof bytes);
+  EXPECT_EQ(4, WideCharToMultiByte(CP_UTF8, 0, u"\u00F1o", -1, bytes, 16, nullptr, nullptr));
+  EXPECT_EQ(std::string(bytes, 4), std::string("\xC3\xB1o\0", 4));
+}
+
 TEST(CodePages, TooSmallBufferFails) {
   struct Case {
     UINT code_page;
@@ -146,6 +157,7 @@ TEST(CodePages, TooSmallBufferFails) {
       {CP_UTF8, "abcdefghijklmnop", 16, 15},  // in the ASCII fast path
       {CP_UTF8, "abc", -1, 3},                // no room for the NUL
       {CP_UTF8, "\xF0\x9F\x98\x80", 4, 1},    // a surrogate pair needs two units
+      {CP_WINDOWS_1252, "abc", 3, 2},
   };
   for (const auto& c : cases) {
     WCHAR wide[32];
@@ -171,7 +183,21 @@ TEST(CodePages, BadArgumentsAreRefused) {
   } cases[] = {
       {"unknown code page", [&] { return MultiByteToWideChar(437, 0, "a", 1, wide, 4); },
        ERROR_INVALID_PARAMETER},
+      {"zero length", [&] { return MultiByteToWideChar(CP_UTF8, 0, "a", 0, wide, 4); },
+       ERROR_INVALID_PARAMETER},
       {"unknown flag", [&] { return MultiByteToWideChar(CP_UTF8, 0x100, "a", 1, wide, 4); },
+       ERROR_INVALID_FLAGS},
+      {"unknown code page to bytes",
+       [&] { return WideCharToMultiByte(20127, 0, u"a", 1, bytes, 4, nullptr, nullptr); },
+       ERROR_INVALID_PARAMETER},
+      {"negative output size",
+       [&] { return WideCharToMultiByte(CP_UTF8, 0, u"a", 1, bytes, -1, nullptr, nullptr); },
+       ERROR_INVALID_PARAMETER},
+      {"best-fit flag for UTF-8",
+       [&] {
+         return WideCharToMultiByte(CP_UTF8, WC_NO_BEST_FIT_CHARS, u"a", 1, bytes, 4, nullptr,
+                                    nullptr);
+       },
        ERROR_INVALID_FLAGS},
       {"default char for UTF-8",
        [&] { return WideCharToMultiByte(CP_UTF8, 0, u"a", 1, bytes, 4, "?", nullptr); },

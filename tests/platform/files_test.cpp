@@ -1,5 +1,7 @@
 // CreateFileW's dispositions and refusals, and the calls on an open file handle.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
 #include <atomic>
 #include <string>
 #include <thread>
@@ -80,6 +82,21 @@ TEST(CreateFile, RefusalsOfPathsAndDirectories) {
   EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 }
 
+TEST(FileHandle, PipesAndCharacterDevicesHaveTheirTypes) {
+  testing_support::TempDir dir;
+  ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
+  const struct {
+    std::string path;
+    DWORD type;
+  } cases[] = {{dir / "pipe", FILE_TYPE_PIPE}, {"/dev/null", FILE_TYPE_CHAR}};
+  for (const auto& c : cases) {
+    const HANDLE handle = Open(c.path, RW, 0, OPEN_EXISTING);
+    ASSERT_NE(handle, INVALID_HANDLE_VALUE) << c.path;
+    EXPECT_EQ(GetFileType(handle), c.type) << c.path;
+    CloseHandle(handle);
+  }
+}
+
 TEST(CreateFile, ReadOnlyFileRefusesWritingEvenToRoot) {
   testing_support::TempDir dir;
   const std::string path = dir / "f";
@@ -87,6 +104,7 @@ TEST(CreateFile, ReadOnlyFileRefusesWritingEvenToRoot) {
   ASSERT_TRUE(SetFileAttributesW(Wide(path).c_str(), FILE_ATTRIBUTE_READONLY));
   EXPECT_EQ(ErrorOfOpen(path, GENERIC_WRITE, 0, OPEN_EXISTING), ERROR_ACCESS_DENIED);
   EXPECT_EQ(ErrorOfOpen(path, GENERIC_READ, 0, CREATE_ALWAYS), ERROR_ACCESS_DENIED);
+  EXPECT_EQ(ErrorOfOpen(path, GENERIC_READ, 0, TRUNCATE_EXISTING), ERROR_ACCESS_DENIED);
   EXPECT_EQ(ErrorOfOpen(path, GENERIC_READ, 0, OPEN_EXISTING), 0u);
   EXPECT_EQ(ReadBytes(path), "abc");
 }

@@ -45,6 +45,17 @@ TEST(ShareModes, SecondOpenInTheSameProcessFollowsTheRule) {
   }
 }
 
+TEST(ShareModes, RefusedCreateAlwaysLeavesTheContents) {
+  testing_support::TempDir dir;
+  const std::string path = dir / "f";
+  testing_support::WriteBytes(path, "keep");
+  const HANDLE holder = Open(path, R, FILE_SHARE_READ);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(ErrorOfOpen(path, RW, kShareAll, CREATE_ALWAYS), ERROR_SHARING_VIOLATION);
+  EXPECT_EQ(testing_support::ReadBytes(path), "keep");
+  CloseHandle(holder);
+}
+
 // Windows' rule: the second open's access must be within the first's share mode, and the
 // first's access within the second's share mode.
 TEST(ShareModes, EveryCombinationOfReadAndWriteFollowsTheRule) {

@@ -198,4 +198,27 @@ TEST(VariantClear, FreesAStringAndEmptiesTheVariant) {
   EXPECT_EQ(VariantClear(nullptr), E_INVALIDARG);
 }
 
+TEST(VariantClear, ReleasesAnObjectButNotAReference) {
+  struct Counted : IUnknown {
+    ULONG references = 1;
+    HRESULT QueryInterface(const IID&, void**) override { return E_INVALIDARG; }
+    ULONG AddRef() override { return ++references; }
+    ULONG Release() override { return --references; }
+  } object;
+  VARIANT v{};
+  v.vt = VT_UNKNOWN;
+  v.punkVal = &object;
+  EXPECT_EQ(VariantClear(&v), S_OK);
+  EXPECT_EQ(object.references, 0u);
+  EXPECT_EQ(v.vt, VT_EMPTY);
+
+  // A reference does not own its string.
+  BSTR owned = SysAllocStringLen(u"x", 1);
+  v.vt = VT_BSTR | VT_BYREF;
+  v.byref = &owned;
+  EXPECT_EQ(VariantClear(&v), S_OK);
+  EXPECT_EQ(SysStringLen(owned), 1u);
+  SysFreeString(owned);
+}
+
 }  // namespace

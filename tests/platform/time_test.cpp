@@ -150,14 +150,25 @@ TEST_F(LocalClock, GetLocalTimeFollowsTheMachineClock) {
 }
 
 TEST_F(LocalClock, SetLocalTimeMovesOnlyThisProcessClock) {
-  const SYSTEMTIME target = Date(2001, 2, 3, 4, 5, 6, 7);
-  ASSERT_TRUE(SetLocalTime(&target));
-  SYSTEMTIME now{};
-  GetLocalTime(&now);
-  const std::int64_t ahead = UnitsOf(now) - UnitsOf(target);
-  EXPECT_GE(ahead, 0);
-  EXPECT_LT(ahead, 60LL * 10'000'000) << "the clock reads the time just set";
-  EXPECT_EQ(now.wDayOfWeek, 6);  // 3 February 2001 was a Saturday
+  struct Case {
+    SYSTEMTIME target;
+    WORD day_of_week;
+  };
+  const Case cases[] = {
+      {Date(2001, 2, 3, 4, 5, 6, 7), 6},         // a Saturday
+      {Date(1969, 12, 31, 23, 59, 59, 500), 3},  // before 1970: seconds are floored
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.target.wYear);
+    ASSERT_TRUE(SetLocalTime(&c.target));
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    const std::int64_t ahead = UnitsOf(now) - UnitsOf(c.target);
+    EXPECT_GE(ahead, 0);
+    EXPECT_LT(ahead, 60LL * 10'000'000) << "the clock reads the time just set";
+    EXPECT_LT(now.wMilliseconds, 1000);
+    EXPECT_EQ(now.wDayOfWeek, c.day_of_week);
+  }
 }
 
 TEST_F(LocalClock, SetLocalTimeRefusesInvalidTimesAndKeepsTheClock) {

@@ -96,6 +96,8 @@ TEST_F(FilesTest, RefusedOpensLeaveTheTableAndTheDiskAsTheyWere) {
        error::kOutOfMemory},
       {"no mode", 1, "nomode", 0x00A1, 24, error::kBadFileMode},
       {"share code 0", 1, "share0", 0x04A0, 24, error::kIllegalFunctionCall},
+      {"device mode, missing path", 1, "absent", Word(file_mode::kDevice, kReadWriteShared), 16,
+       error::kCommError},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -183,6 +185,17 @@ TEST_F(FilesTest, NextFreeFileNumberWrapsAfter32767) {
   EXPECT_EQ(NextFreeFileNumber(), 2);
 }
 
+TEST_F(FilesTest, CloseAllClosesEveryFile) {
+  for (FileNumber n = 1; n <= 3; ++n) {
+    ASSERT_EQ(Open(n, PathOf(std::to_string(n)), kRandomWrite), 0);
+  }
+  FileCloseAll(frame_);
+  EXPECT_EQ(frame_.errors.ErrorCode(), 0);
+  EXPECT_EQ(Files().NumberAt(1), -1);
+  // Closed handles release their no-sharing hold, the oldest's included.
+  EXPECT_EQ(Open(1, PathOf("1"), kRandomWrite), 0);
+}
+
 TEST_F(FilesTest, CloseIgnoresUnknownNumbersAndChecksTheModeMask) {
   EXPECT_EQ(Close(123), 0);
   ASSERT_EQ(Open(5, PathOf("r"), kRandomWrite), 0);
@@ -194,8 +207,17 @@ TEST_F(FilesTest, CloseIgnoresUnknownNumbersAndChecksTheModeMask) {
 
 TEST_F(FilesTest, OutputFilesEndAtTheirLastWrite) {
   const std::string path = PathOf("out");
-  WriteBytes(path, std::string(50, 'z'));
-  ASSERT_EQ(Open(1, path, Word(file_mode::kOutput, 0x61)), 0);
+  // Write access, shared for reading and writing.
+  ASSERT_EQ(Open(1, path, Word(file_mode::kOutput, 0x64)), 0);
+  // Another handle makes the file longer than the output file's writes.
+  PushPath(path);
+  HANDLE other = CreateFileW(frame_.strings.WideText(0), GENERIC_WRITE, 3, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+  frame_.strings.PopDiscard();
+  ASSERT_NE(other, INVALID_HANDLE_VALUE);
+  DWORD written = 0;
+  ASSERT_TRUE(WriteFile(other, std::string(50, 'z').data(), 50, &written, nullptr));
+  CloseHandle(other);
   FileWriteSpaces(frame_, 1, 11);
   FileWriteLineEnd(frame_, 1);
   EXPECT_EQ(Close(1), 0);

@@ -174,12 +174,16 @@ TEST_F(ProcessEntryTest, StartsAndShutsDownInOrder) {
 }
 
 TEST_F(ProcessEntryTest, AnotherPlatformIsRefusedWithABox) {
-  platform_id = VER_PLATFORM_WIN32_WINDOWS;
-  EXPECT_EQ(RunProgram(Image(), WatchedCalls()), 255u);
-  EXPECT_EQ(steps_, (std::vector<std::string>{"GetVersionExA", "MessageBoxA"}));
-  EXPECT_EQ(box_text, "Win98 No Support");
-  EXPECT_FALSE(box_had_caption);
-  EXPECT_EQ(box_style, 0x12000u);
+  for (DWORD id : {VER_PLATFORM_WIN32s, VER_PLATFORM_WIN32_WINDOWS, DWORD{3}}) {
+    SCOPED_TRACE(id);
+    steps_.clear();
+    platform_id = id;
+    EXPECT_EQ(RunProgram(Image(), WatchedCalls()), 255u);
+    EXPECT_EQ(steps_, (std::vector<std::string>{"GetVersionExA", "MessageBoxA"}));
+    EXPECT_EQ(box_text, "Win98 No Support");
+    EXPECT_FALSE(box_had_caption);
+    EXPECT_EQ(box_style, 0x12000u);
+  }
 }
 
 TEST_F(ProcessEntryTest, NoTlsSlotEndsWith255BeforeTheMainRoutine) {

@@ -158,10 +158,10 @@ TEST(MillisecondMarkTest, MarksWrapWithinTheHour) {
     std::int32_t now, delay, mark;
   };
   const Case cases[] = {
-      {1000, 500, 1501},
-      {3599000, 2000, 1001},     // into the next hour
-      {1000, 3590000, 3591001},  // the longest delay
-      {1000, -5, 3591001},       // negative counts as large
+      {1000, 500, 1501},        {1000, 0, kNoMark},  // no delay: no mark
+      {3599000, 2000, 1001},                         // into the next hour
+      {1000, 3590000, 3591001},                      // the longest delay
+      {1000, -5, 3591001},                           // negative counts as large
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "now " << c.now << ", delay " << c.delay);

@@ -123,6 +123,7 @@ TEST_F(StringFunctionsTest, FindTextSearchesForwardAndBackwardWindows) {
       {path, "\\", 4, 13},
       {path, "\\", -16, 13},  // window 1..23 ends before the third backslash
       {path, "/", 1, 0},
+      {path, "\\", 0, 0},  // start 0 finds nothing
       {"abcabc", "abc", 2, 4},
       {"abcabc", "abc", 7, 0},  // past the end
       {"abcabc", "abc", -1, 4},
@@ -132,6 +133,7 @@ TEST_F(StringFunctionsTest, FindTextSearchesForwardAndBackwardWindows) {
       {"aaaa", "aa", 2, 2},  // overlapping candidates
       {"aabaab", "ab", -2, 2},
       {"abcdef", "", 3, 3},  // empty pattern: the start itself
+      {"abcdef", "", -1, 6},
       {"abcdef", "", -7, 0},
       {std::string_view("a\0b\0c", 5), std::string_view("\0c", 2), 1, 4},
   };
@@ -145,7 +147,7 @@ TEST_F(StringFunctionsTest, FindTextSearchesForwardAndBackwardWindows) {
   }
 }
 
-TEST_F(StringFunctionsTest, RemoveAllAndCountTakeNonOverlappingOccurrences) {
+TEST_F(StringFunctionsTest, RemoveAllCountAndLengthPopTheirOperands) {
   struct Case {
     std::string_view s, pattern;
     std::string_view removed;
@@ -174,6 +176,10 @@ TEST_F(StringFunctionsTest, RemoveAllAndCountTakeNonOverlappingOccurrences) {
     frame_.strings.PushCopy(c.s);
     frame_.strings.PushCopy(c.pattern);
     EXPECT_EQ(CountOccurrences(frame_.strings), c.count);
+    EXPECT_EQ(frame_.strings.depth(), 0);
+
+    frame_.strings.PushCopy(c.s);
+    EXPECT_EQ(StringLength(frame_.strings), static_cast<std::int32_t>(c.s.size()));
     EXPECT_EQ(frame_.strings.depth(), 0);
   }
 }

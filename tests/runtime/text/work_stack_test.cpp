@@ -139,6 +139,15 @@ TEST_F(WorkStackTest, PopToCBufferCutsTerminatesAndLeavesTheRestAlone) {
   }
 }
 
+TEST_F(WorkStackTest, PopToArgumentHandsOverOwnedAndCopiesBorrowed) {
+  DynString variable = Text("path");
+  stack().PushBorrowed(variable);
+  EXPECT_NE(stack().PopToArgument().data(), variable.data());
+  stack().PushCopy("owned");
+  const void* owned = stack().Text(0);
+  EXPECT_EQ(stack().PopToArgument().data(), owned);
+}
+
 TEST_F(WorkStackTest, PopToPaddedFieldFillsWithSpacesOrZeros) {
   char field[8];
   stack().PushCopy("abc");

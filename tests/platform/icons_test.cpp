@@ -1,0 +1,272 @@
+// Icons and cursors: loading from the resources this program carries, from .ico files,
+// the system's, the choice of size, and the life of handles.
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/user/icon_image.h"
+#include "platform/user/icon_object.h"
+#include "platform/win32.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+std::vector<BYTE> ResourceBytes(LPCWSTR name, LPCWSTR type) {
+  HRSRC found = FindResourceW(nullptr, name, type);
+  if (found == nullptr) return {};
+  const BYTE* data = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, found)));
+  return {data, data + SizeofResource(nullptr, found)};
+}
+
+SIZE SizeOf(HANDLE icon) {
+  const platform::Icon* found = platform::FindIcon(static_cast<HICON>(icon));
+  return found == nullptr ? SIZE{-1, -1} : SIZE{found->width, found->height};
+}
+
+// An .ico file made of icon group 200 as it is embedded: the 16-byte file entries carry
+// offsets where the group entries carry resource ids.
+std::vector<BYTE> IcoFileOfGroup200() {
+  const std::vector<BYTE> group = ResourceBytes(u"#200", RT_GROUP_ICON);
+  const std::size_t count = group[4];
+  std::vector<BYTE> file(group.begin(), group.begin() + 6);
+  std::vector<BYTE> images;
+  for (std::size_t i = 0; i < count; ++i) {
+    const BYTE* entry = &group[6 + 14 * i];
+    const std::vector<BYTE> image =
+        ResourceBytes(MAKEINTRESOURCEW(static_cast<WORD>(entry[12] | (entry[13] << 8))), RT_ICON);
+    const DWORD offset = static_cast<DWORD>(6 + 16 * count + images.size());
+    file.insert(file.end(), entry, entry + 12);
+    for (int b = 0; b < 4; ++b) file.push_back(static_cast<BYTE>(offset >> (8 * b)));
+    images.insert(images.end(), image.begin(), image.end());
+  }
+  file.insert(file.end(), images.begin(), images.end());
+  return file;
+}
+
+class Icons : public ::testing::Test {
+ protected:
+  void SetUp() override { live_before_ = platform::LiveIconCount(); }
+  void TearDown() override { EXPECT_EQ(platform::LiveIconCount(), live_before_) << "leaked"; }
+
+  std::u16string WriteFile(const std::string& name, const std::vector<BYTE>& bytes) {
+    const std::string path = dir_.path() + "/" + name;
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), out);
+    std::fclose(out);
+    return std::u16string(path.begin(), path.end());
+  }
+
+  testing_support::TempDir dir_;
+  int live_before_ = 0;
+};
+
+struct SizeRow {
+  int cx, cy;
+  UINT flags;
+  LONG width, height;
+};
+
+TEST_F(Icons, LoadImageGivesTheRequestedSize) {
+  const SizeRow rows[] = {
+      {32, 32, 0, 32, 32},    {16, 16, 0, 16, 16},      {48, 48, 0, 48, 48},
+      {24, 24, 0, 24, 24},    {0, 0, 0, 32, 32},        {0, 0, LR_DEFAULTSIZE, 32, 32},
+      {300, 300, 0, 300, 300}, {128, 128, 0, 128, 128},
+  };
+  for (const SizeRow& row : rows) {
+    HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), u"#200", IMAGE_ICON, row.cx, row.cy,
+                             row.flags);
+    ASSERT_NE(icon, nullptr) << row.cx;
+    EXPECT_EQ(SizeOf(icon).cx, row.width) << row.cx;
+    EXPECT_EQ(SizeOf(icon).cy, row.height) << row.cx;
+    EXPECT_TRUE(DestroyIcon(static_cast<HICON>(icon)));
+  }
+}
+
+TEST_F(Icons, TheIconIsTransparentAroundItsPage) {
+  HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(200), IMAGE_ICON, 32, 32, 0));
+  const platform::Icon* found = platform::FindIcon(icon);
+  ASSERT_NE(found, nullptr);
+  EXPECT_TRUE(found->has_alpha);
+  EXPECT_EQ(found->Alpha(0, 31), 0u);   // below the page, left of its shadow
+  EXPECT_EQ(found->Alpha(16, 20), 255u);
+  DestroyIcon(icon);
+}
+
+TEST_F(Icons, MissingNamesAndWrongArgumentsFail) {
+  struct Row {
+    LPCWSTR name;
+    UINT type;
+    int cx;
+    DWORD error;
+  } rows[] = {
+      {u"NOSUCHICON", IMAGE_ICON, 32, ERROR_RESOURCE_NAME_NOT_FOUND},
+      {MAKEINTRESOURCEW(201), IMAGE_ICON, 32, ERROR_RESOURCE_NAME_NOT_FOUND},
+      {u"#200", IMAGE_CURSOR, 32, ERROR_RESOURCE_TYPE_NOT_FOUND},
+      {u"#200", 7, 32, ERROR_INVALID_PARAMETER},
+      {u"#200", IMAGE_ICON, -1, ERROR_INVALID_PARAMETER},
+      {nullptr, IMAGE_ICON, 32, ERROR_INVALID_PARAMETER},
+  };
+  for (const Row& row : rows) {
+    SetLastError(0);
+    EXPECT_EQ(LoadImageW(GetModuleHandleW(nullptr), row.name, row.type, row.cx, row.cx, 0),
+              nullptr);
+    EXPECT_EQ(GetLastError(), row.error);
+  }
+}
+
+TEST_F(Icons, SharedIconsAreMadeOnceAndOutliveDestroyIcon) {
+  HANDLE first = LoadImageW(GetModuleHandleW(nullptr), u"streak", IMAGE_ICON, 16, 16, LR_SHARED);
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(LoadImageW(GetModuleHandleW(nullptr), u"STREAK", IMAGE_ICON, 16, 16, LR_SHARED),
+            first);
+  EXPECT_TRUE(DestroyIcon(static_cast<HICON>(first)));
+  EXPECT_EQ(SizeOf(first).cx, 16);
+  live_before_ = platform::LiveIconCount();  // shared icons live for the process
+}
+
+TEST_F(Icons, DestroyIconRefusesDeadAndForeignHandles) {
+  HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), u"#200", IMAGE_ICON,
+                                             16, 16, 0));
+  HICON copy = CopyIcon(icon);
+  ASSERT_NE(copy, nullptr);
+  EXPECT_TRUE(DestroyIcon(icon));
+  EXPECT_EQ(SizeOf(copy).cx, 16);  // a copy is an icon of its own
+  EXPECT_TRUE(DestroyIcon(copy));
+  for (HICON dead : {icon, copy, static_cast<HICON>(nullptr), reinterpret_cast<HICON>(0x40000001)}) {
+    SetLastError(0);
+    EXPECT_FALSE(DestroyIcon(dead));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_CURSOR_HANDLE);
+  }
+  EXPECT_EQ(CopyIcon(icon), nullptr);
+}
+
+TEST_F(Icons, TheSystemIconsAndCursorsExist) {
+  for (LPCWSTR id : {IDI_APPLICATION, IDI_ERROR, IDI_QUESTION, IDI_WARNING, IDI_INFORMATION,
+                     IDI_WINLOGO}) {
+    HICON icon = LoadIconW(nullptr, id);
+    EXPECT_EQ(SizeOf(icon).cx, 32) << reinterpret_cast<ULONG_PTR>(id);
+    EXPECT_EQ(LoadIconW(nullptr, id), icon);
+  }
+  EXPECT_NE(LoadIconW(nullptr, IDI_HAND), LoadIconW(nullptr, IDI_QUESTION));
+  HANDLE small = LoadImageW(nullptr, IDI_WARNING, IMAGE_ICON, 16, 16, LR_SHARED);
+  EXPECT_EQ(SizeOf(small).cx, 16);
+  for (LPCWSTR id : {IDC_ARROW, IDC_IBEAM, IDC_WAIT, IDC_HAND, IDC_SIZEWE, IDC_NO}) {
+    const platform::Icon* cursor = platform::FindIcon(LoadCursorW(nullptr, id));
+    ASSERT_NE(cursor, nullptr) << reinterpret_cast<ULONG_PTR>(id);
+    EXPECT_FALSE(cursor->is_icon);
+  }
+  EXPECT_EQ(platform::FindIcon(LoadCursorW(nullptr, IDC_IBEAM))->hotspot.x, 4);
+  SetLastError(0);
+  EXPECT_EQ(LoadIconW(nullptr, MAKEINTRESOURCEW(1)), nullptr);
+  EXPECT_EQ(GetLastError(), ERROR_RESOURCE_NAME_NOT_FOUND);
+  live_before_ = platform::LiveIconCount();
+}
+
+TEST(IconDirectory, LookupPicksTheNearestLargerSize) {
+  std::vector<BYTE> group = ResourceBytes(u"#200", RT_GROUP_ICON);
+  const struct {
+    int cx;
+    int id;  // images 1..4 are 16, 32, 48, 256 px
+  } rows[] = {{16, 1}, {32, 2}, {20, 2}, {33, 3}, {100, 4}, {300, 4}, {0, 2}, {1, 1}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(LookupIconIdFromDirectoryEx(group.data(), TRUE, row.cx, row.cx, 0), row.id)
+        << row.cx;
+  }
+  EXPECT_EQ(LookupIconIdFromDirectory(group.data(), TRUE), 2);
+  EXPECT_EQ(LookupIconIdFromDirectoryEx(group.data(), FALSE, 32, 32, 0), 0);  // not cursors
+}
+
+TEST_F(Icons, IcoFilesLoadAndMalformedOnesFailCleanly) {
+  const std::vector<BYTE> good = IcoFileOfGroup200();
+  HANDLE icon = LoadImageW(nullptr, WriteFile("good.ico", good).c_str(), IMAGE_ICON, 48, 48,
+                           LR_LOADFROMFILE);
+  EXPECT_EQ(SizeOf(icon).cx, 48);
+  DestroyIcon(static_cast<HICON>(icon));
+
+  auto broken = [&](auto change) {
+    std::vector<BYTE> bytes = good;
+    change(bytes);
+    return bytes;
+  };
+  const std::size_t image16 = 6 + 16 * 4;  // the 16 px DIB comes first
+  const std::vector<std::vector<BYTE>> malformed = {
+      {},
+      std::vector<BYTE>(good.begin(), good.begin() + 5),
+      std::vector<BYTE>(good.begin(), good.begin() + 40),             // entries cut short
+      std::vector<BYTE>(good.begin(), good.begin() + image16 + 100),  // images cut short
+      broken([](auto& b) { b[0] = 1; }),                              // idReserved
+      broken([](auto& b) { b[2] = 2; }),                              // a cursor file
+      broken([](auto& b) { b[4] = 200; }),                            // more entries than bytes
+      broken([&](auto& b) { b[6 + 12 + 3] = 0x7F; }),                 // offset far beyond
+      broken([&](auto& b) { b[image16 + 14] = 7; }),                  // 7 bits per pixel
+      broken([&](auto& b) { b[image16 + 8] = 0xFF; b[image16 + 11] = 0x7F; }),  // height
+      broken([&](auto& b) { b[image16 + 16] = 3; }),                  // compressed
+  };
+  for (std::size_t i = 0; i < malformed.size(); ++i) {
+    const std::u16string path = WriteFile("bad" + std::to_string(i) + ".ico", malformed[i]);
+    // The 16 px image is the one asked for, so a damaged one cannot be passed over.
+    EXPECT_EQ(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE), nullptr)
+        << i;
+  }
+  SetLastError(0);
+  EXPECT_EQ(LoadImageW(nullptr, u"/no/such/file.ico", IMAGE_ICON, 16, 16, LR_LOADFROMFILE),
+            nullptr);
+  EXPECT_NE(GetLastError(), 0u);
+}
+
+TEST(IconImage, CreateIconFromResourceRefusesTruncatedImages) {
+  const std::vector<BYTE> image = ResourceBytes(MAKEINTRESOURCEW(2), RT_ICON);
+  for (DWORD size : {DWORD{0}, DWORD{39}, DWORD{40}, static_cast<DWORD>(image.size() - 1)}) {
+    std::vector<BYTE> cut(image.begin(), image.begin() + size);
+    EXPECT_EQ(CreateIconFromResourceEx(cut.data(), size, TRUE, 0x30000, 0, 0, 0), nullptr)
+        << size;
+  }
+  std::vector<BYTE> copy = image;
+  HICON icon = CreateIconFromResourceEx(copy.data(), static_cast<DWORD>(copy.size()), TRUE,
+                                        0x30000, 0, 0, 0);
+  EXPECT_EQ(SizeOf(icon).cx, 32);
+  DestroyIcon(icon);
+}
+
+// Halving, the slow way: each pixel the alpha-weighted mean of its 2 x 2 block.
+std::uint32_t HalvedPixel(const platform::Icon& icon, int x, int y) {
+  std::uint64_t a = 0, r = 0, g = 0, b = 0;
+  for (int dy = 0; dy < 2; ++dy) {
+    for (int dx = 0; dx < 2; ++dx) {
+      const std::uint32_t p = icon.argb[(2 * y + dy) * icon.width + 2 * x + dx];
+      const std::uint32_t alpha = p >> 24;
+      a += alpha;
+      r += ((p >> 16) & 0xFF) * alpha;
+      g += ((p >> 8) & 0xFF) * alpha;
+      b += (p & 0xFF) * alpha;
+    }
+  }
+  if (a == 0) return 0;
+  return static_cast<std::uint32_t>((a + 2) / 4) << 24 |
+         static_cast<std::uint32_t>((r + a / 2) / a) << 16 |
+         static_cast<std::uint32_t>((g + a / 2) / a) << 8 | static_cast<std::uint32_t>((b + a / 2) / a);
+}
+
+TEST(IconImage, ResizingMatchesTheBlockAverageReference) {
+  std::mt19937 random(2024);
+  for (int round = 0; round < 20; ++round) {
+    platform::Icon icon;
+    icon.width = icon.height = 2 * (1 + static_cast<int>(random() % 8));
+    icon.has_alpha = true;
+    for (int i = 0; i < icon.width * icon.height; ++i) {
+      icon.argb.push_back(random() % 3 == 0 ? 0 : static_cast<std::uint32_t>(random()));
+      icon.mask.push_back(icon.argb.back() >> 24 == 0);
+    }
+    auto half = platform::ResizedIcon(icon, icon.width / 2, icon.height / 2);
+    for (int y = 0; y < half->height; ++y) {
+      for (int x = 0; x < half->width; ++x) {
+        ASSERT_EQ(half->argb[y * half->width + x], HalvedPixel(icon, x, y)) << round;
+      }
+    }
+  }
+}
+
+}  // namespace
