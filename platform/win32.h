@@ -558,3 +558,4 @@ void InitCommonControls();
 #include "platform/win32/resources_api.h"
 #include "platform/win32/user_api.h"
 #include "platform/win32/dialog_api.h"
+#include "platform/win32/controls_api.h"

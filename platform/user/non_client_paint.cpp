@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "platform/user/caption_layout.h"
+#include "platform/user/controls/window_scroll_bars.h"
 #include "platform/user/default_painting.h"
 #include "platform/user/frame_metrics.h"
 #include "platform/user/window_class.h"
@@ -150,6 +151,7 @@ void PaintFrame(HWND window) {
                 w->client_rect.bottom - w->window_rect.top + GetSystemMetrics(SM_CYHSCROLL)};
     FillRect(dc, &corner, GetSysColorBrush(COLOR_BTNFACE));
   }
+  controls::PaintWindowScrollBars(window, dc);
   ReleaseDC(window, dc);
 }
 
