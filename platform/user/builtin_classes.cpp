@@ -1,5 +1,6 @@
 // The built-in window classes and the functions that register them on first use (see
 // window_class.h). Each control adds its row here.
+#include "platform/user/controls/control_classes.h"
 #include "platform/user/window_class.h"
 
 namespace platform::user {
@@ -7,6 +8,10 @@ namespace platform::user {
 std::span<const BuiltinClass> BuiltinClasses() {
   static constexpr BuiltinClass kClasses[] = {
       {u"", nullptr},  // placeholder: the first real row replaces it
+      {u"Edit", controls::RegisterEditClass},
+      {u"ListBox", controls::RegisterListBoxClass},
+      {u"ComboLBox", controls::RegisterComboLBoxClass},
+      {u"ComboBox", controls::RegisterComboBoxClass},
   };
   return std::span<const BuiltinClass>(kClasses).subspan(1);
 }
