@@ -2,6 +2,7 @@
 // window_class.h). Each control adds its row here.
 #include "platform/user/dialog_state.h"
 #include "platform/user/controls/standard_controls.h"
+#include "platform/user/controls/control_classes.h"
 #include "platform/user/window_class.h"
 
 namespace platform::user {
@@ -13,6 +14,10 @@ std::span<const BuiltinClass> BuiltinClasses() {
       {u"Button", controls::RegisterButtonClass},
       {u"Static", controls::RegisterStaticClass},
       {u"ScrollBar", controls::RegisterScrollBarClass},
+      {u"Edit", controls::RegisterEditClass},
+      {u"ListBox", controls::RegisterListBoxClass},
+      {u"ComboLBox", controls::RegisterComboLBoxClass},
+      {u"ComboBox", controls::RegisterComboBoxClass},
   };
   return std::span<const BuiltinClass>(kClasses).subspan(1);
 }
