@@ -32,7 +32,7 @@ void Redraw(HWND button, UINT owner_action) {
     RepaintParentArea(button);
     return;
   }
-  RepaintNow(button);
+  Repaint(button);
 }
 
 void SetPushed(HWND button, bool pushed) {

@@ -147,22 +147,18 @@ void DrawImage(HDC dc, HANDLE image, UINT type, int x, int y, bool enabled) {
   DeleteDC(memory);
 }
 
-void RepaintNow(HWND control) {
-  InvalidateRect(control, nullptr, TRUE);
-  UpdateWindow(control);
-}
+void Repaint(HWND control) { InvalidateRect(control, nullptr, TRUE); }
 
 void RepaintParentArea(HWND control) {
   HWND parent = GetParent(control);
   if (parent == nullptr) {
-    RepaintNow(control);
+    Repaint(control);
     return;
   }
   RECT r;
   GetWindowRect(control, &r);
   MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
   InvalidateRect(parent, &r, TRUE);
-  UpdateWindow(parent);
 }
 
 }  // namespace platform::user::controls

@@ -36,11 +36,12 @@ SIZE ImageSize(HANDLE image, UINT type);
 // through their mask or alpha. A disabled image is drawn embossed in the shadow colours.
 void DrawImage(HDC dc, HANDLE image, UINT type, int x, int y, bool enabled);
 
-// Repaints the control now: the whole client area invalidated and painted.
-void RepaintNow(HWND control);
+// Asks for the control to be repainted: its whole client area invalidated. Painting
+// waits for WM_PAINT, so that a parent painted later cannot cover a child painted early.
+void Repaint(HWND control);
 
-// Repaints the parent area under the control (and so the control): for controls that
-// do not paint their whole rectangle (group boxes, transparent statics).
+// Asks for the parent's area under the control to be repainted (and so the control): for
+// controls that do not paint their whole rectangle (group boxes, transparent statics).
 void RepaintParentArea(HWND control);
 
 LONG Width(const RECT& r);

@@ -128,10 +128,10 @@ void Press(HWND bar, POINT point) {
     state->track_pos = state->values.pos;
     const int along = layout.vertical ? point.y : point.x;
     state->grab = along - layout.thumb_start;
-    RepaintNow(bar);
+    Repaint(bar);
     return;
   }
-  RepaintNow(bar);
+  Repaint(bar);
   SetTimer(bar, kRepeatTimer, kFirstRepeatMs, nullptr);
   Notify(bar, CodeOf(part));
 }
@@ -144,7 +144,7 @@ void Drag(HWND bar, POINT point) {
     bool over = HitScrollPart(LayoutOf(bar, *state), point) == state->held;
     if (over != state->over_held) {
       state->over_held = over;
-      RepaintNow(bar);
+      Repaint(bar);
     }
     return;
   }
@@ -153,7 +153,7 @@ void Drag(HWND bar, POINT point) {
   int pos = PosFromThumb(layout, state->values, along - state->grab);
   if (pos == state->track_pos) return;
   state->track_pos = pos;
-  RepaintNow(bar);
+  Repaint(bar);
   Notify(bar, SB_THUMBTRACK, pos);
 }
 
@@ -170,7 +170,7 @@ void Release(HWND bar, bool finished) {
   if (dragged && finished) Notify(bar, SB_THUMBPOSITION, track_pos);
   if ((state = Find(bar)) != nullptr) state->dragging = false;
   if (IsWindow(bar)) Notify(bar, SB_ENDSCROLL);
-  if (IsWindow(bar)) RepaintNow(bar);
+  if (IsWindow(bar)) Repaint(bar);
 }
 
 void Repeat(HWND bar) {
@@ -184,7 +184,7 @@ void Repeat(HWND bar) {
   if (HitScrollPart(LayoutOf(bar, *state), state->mouse) != state->held) {
     if (state->over_held) {
       state->over_held = false;
-      RepaintNow(bar);
+      Repaint(bar);
     }
     return;
   }
@@ -213,7 +213,7 @@ LRESULT SetValues(HWND bar, const SCROLLINFO& info, bool redraw) {
   if (info.fMask & SIF_DISABLENOSCROLL) {
     state->disabled_arrows = CanScroll(values) ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH;
   }
-  if (redraw) RepaintNow(bar);
+  if (redraw) Repaint(bar);
   return values.pos;
 }
 
@@ -266,7 +266,7 @@ LRESULT ScrollBarProcedure(HWND bar, UINT message, WPARAM wparam, LPARAM lparam)
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
     case WM_ENABLE:
-      RepaintNow(bar);
+      Repaint(bar);
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -323,7 +323,7 @@ LRESULT ScrollBarProcedure(HWND bar, UINT message, WPARAM wparam, LPARAM lparam)
       const UINT wanted = static_cast<UINT>(wparam) & ESB_DISABLE_BOTH;
       if (wanted == state->disabled_arrows) return FALSE;
       state->disabled_arrows = wanted;
-      RepaintNow(bar);
+      Repaint(bar);
       return TRUE;
     }
     default:

@@ -290,10 +290,11 @@ TEST_F(ButtonTest, ParentBrushPaintsCheckBoxBackground) {
 TEST_F(ButtonTest, DisabledTextIsEmbossed) {
   HWND b = MakeButton(BS_PUSHBUTTON, u"WWW");
   EnableWindow(b, FALSE);
-  RECT grey = InkBox(b, GetSysColor(COLOR_GRAYTEXT));
-  RECT light = InkBox(b, GetSysColor(COLOR_3DHILIGHT));
+  const RECT face{4, 4, 96, 21};  // inside the edges, which have the same colours
+  RECT grey = InkBox(b, GetSysColor(COLOR_GRAYTEXT), &face);
+  RECT light = InkBox(b, GetSysColor(COLOR_3DHILIGHT), &face);
   EXPECT_GT(grey.right - grey.left, 10);
-  EXPECT_EQ(InkBox(b, GetSysColor(COLOR_BTNTEXT)).right, 0);  // no black ink left
+  EXPECT_EQ(InkBox(b, GetSysColor(COLOR_BTNTEXT), &face).right, 0);  // no black ink left
   // The light copy shows one pixel right and below the grey one.
   EXPECT_EQ(light.right, grey.right + 1);
   EXPECT_EQ(light.bottom, std::max(grey.bottom + 1, light.bottom));
@@ -313,9 +314,11 @@ TEST_F(ButtonTest, FocusRectangleIsDottedInsideThePushButtonFace) {
 
 TEST_F(ButtonTest, FocusRectangleOfACheckBoxSurroundsItsText) {
   HWND b = MakeButton(BS_AUTOCHECKBOX, u"Text", RECT{10, 10, 200, 30});
-  RECT text = InkBox(b, GetSysColor(COLOR_BTNTEXT));
+  const RECT beside_the_box{14, 0, 190, 20};
+  RECT text = DarkBox(b, &beside_the_box);
   SetFocus(b);
-  RECT with_focus = InkBox(b, GetSysColor(COLOR_BTNTEXT));
+  // The focus dots invert the face.
+  RECT with_focus = InkBox(b, GetSysColor(COLOR_3DFACE) ^ 0xFFFFFF, &beside_the_box);
   // The dotted rectangle lies just outside the text, right of the box.
   EXPECT_LT(with_focus.left, text.left);
   EXPECT_GT(with_focus.left, 13);

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+#include "platform/gdi/png_writer.h"
+#include "platform/user/window_table.h"
 #include "tests/platform/user/window_test_fixture.h"
 
 class ControlTest : public WindowTest {
@@ -72,16 +74,28 @@ class ControlTest : public WindowTest {
     return c;
   }
 
-  // Columns and rows of the control that hold `ink`, as a bounding box (empty: none).
-  RECT InkBox(HWND control, COLORREF ink) {
+  // Columns and rows of the control (or of `within` it) that hold `ink`, as a bounding
+  // box (empty: none).
+  RECT InkBox(HWND control, COLORREF ink, const RECT* within = nullptr) {
+    return BoxOf(control, within, [ink](COLORREF c) { return c == ink; });
+  }
+  // The same for text: glyph edges are blended, so any dark pixel counts.
+  RECT DarkBox(HWND control, const RECT* within = nullptr) {
+    return BoxOf(control, within, [](COLORREF c) {
+      return GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 128;
+    });
+  }
+  template <class Wanted>
+  RECT BoxOf(HWND control, const RECT* within, Wanted wanted) {
     UpdateWindow(parent_);
     RECT client;
     GetClientRect(control, &client);
+    RECT area = within != nullptr ? *within : client;
     RECT box{client.right, client.bottom, -1, -1};
     HDC dc = GetDC(control);
-    for (int y = 0; y < client.bottom; ++y) {
-      for (int x = 0; x < client.right; ++x) {
-        if (GetPixel(dc, x, y) != ink) continue;
+    for (int y = area.top; y < area.bottom; ++y) {
+      for (int x = area.left; x < area.right; ++x) {
+        if (!wanted(GetPixel(dc, x, y))) continue;
         box.left = std::min<LONG>(box.left, x);
         box.top = std::min<LONG>(box.top, y);
         box.right = std::max<LONG>(box.right, x + 1);
@@ -91,6 +105,18 @@ class ControlTest : public WindowTest {
     ReleaseDC(control, dc);
     if (box.right < 0) return RECT{0, 0, 0, 0};
     return box;
+  }
+
+  // Writes the parent window's pixels to `path` (for looking at a failing test).
+  void WritePicture(const char* path) {
+    UpdateWindow(parent_);
+    platform::user::Window* w = platform::user::FindWindowRecord(parent_);
+    if (w == nullptr || !w->bitmap) return;
+    platform::gdi::PixelSurface s;
+    s.origin = w->bitmap->pixels.data();
+    s.stride = s.width = w->bitmap->width;
+    s.height = w->bitmap->height;
+    platform::gdi::WritePng(s, path);
   }
 
   HWND parent_ = nullptr;

@@ -12,7 +12,6 @@ class StaticTest : public ControlTest {
   HWND MakeStatic(DWORD style, const WCHAR* text = u"Text", RECT place = RECT{10, 10, 210, 30}, int id = 100) {
     return Make(u"Static", text, style, place, id);
   }
-  COLORREF Ink() { return GetSysColor(COLOR_WINDOWTEXT); }
 };
 
 TEST_F(StaticTest, TextFollowsItsAlignment) {
@@ -30,7 +29,7 @@ TEST_F(StaticTest, TextFollowsItsAlignment) {
   };
   for (const Row& row : rows) {
     HWND s = MakeStatic(row.style, u"Word");
-    RECT ink = InkBox(s, Ink());
+    RECT ink = DarkBox(s);
     EXPECT_GE(ink.left, row.min_left) << row.style;
     EXPECT_LE(ink.left, row.max_left) << row.style;
     EXPECT_GE(ink.right, row.min_right) << row.style;
@@ -41,8 +40,8 @@ TEST_F(StaticTest, TextFollowsItsAlignment) {
 TEST_F(StaticTest, CentreImageCentresTextVertically) {
   HWND top = MakeStatic(SS_LEFT, u"Word", RECT{10, 10, 210, 70});
   HWND middle = MakeStatic(SS_LEFT | SS_CENTERIMAGE, u"Word", RECT{10, 80, 210, 140}, 101);
-  RECT a = InkBox(top, Ink());
-  RECT b = InkBox(middle, Ink());
+  RECT a = DarkBox(top);
+  RECT b = DarkBox(middle);
   EXPECT_LT(a.top, 8);
   EXPECT_GT(b.top, 20);
   EXPECT_NEAR((b.top + b.bottom) / 2, 30, 3);
@@ -52,17 +51,17 @@ TEST_F(StaticTest, WordsWrapUnlessTheStyleSaysNot) {
   const WCHAR* text = u"one two three four five six seven";
   HWND wrapped = MakeStatic(SS_LEFT, text, RECT{10, 10, 70, 100});
   HWND kept = MakeStatic(SS_LEFTNOWORDWRAP, text, RECT{100, 10, 160, 100}, 101);
-  EXPECT_GT(InkBox(wrapped, Ink()).bottom, 25);
-  EXPECT_LT(InkBox(kept, Ink()).bottom, 16);
+  EXPECT_GT(DarkBox(wrapped).bottom, 25);
+  EXPECT_LT(DarkBox(kept).bottom, 16);
 }
 
 TEST_F(StaticTest, AmpersandUnderlinesUnlessNoPrefix) {
   HWND prefixed = MakeStatic(SS_LEFT, u"&Tt", RECT{10, 10, 110, 30});
   HWND plain = MakeStatic(SS_LEFT | SS_NOPREFIX, u"&Tt", RECT{10, 40, 110, 60}, 101);
   HWND bare = MakeStatic(SS_LEFT, u"Tt", RECT{10, 70, 110, 90}, 102);
-  RECT with_line = InkBox(prefixed, Ink());
-  RECT without = InkBox(bare, Ink());
-  RECT amp = InkBox(plain, Ink());
+  RECT with_line = DarkBox(prefixed);
+  RECT without = DarkBox(bare);
+  RECT amp = DarkBox(plain);
   EXPECT_GT(with_line.bottom, without.bottom);  // the underline under the T
   EXPECT_EQ(with_line.left, without.left);
   EXPECT_GT(amp.right, without.right + 4);     // the & itself is drawn
@@ -70,8 +69,8 @@ TEST_F(StaticTest, AmpersandUnderlinesUnlessNoPrefix) {
 
 TEST_F(StaticTest, EndEllipsisCutsTheLine) {
   HWND s = MakeStatic(SS_LEFT | SS_ENDELLIPSIS, u"a very long line that cannot fit", RECT{10, 10, 70, 50});
-  EXPECT_LT(InkBox(s, Ink()).bottom, 16);  // one line, not wrapped
-  EXPECT_LE(InkBox(s, Ink()).right, 60);
+  EXPECT_LT(DarkBox(s).bottom, 16);  // one line, not wrapped
+  EXPECT_LE(DarkBox(s).right, 60);
 }
 
 TEST_F(StaticTest, ShapesPaintTheirColours) {
@@ -108,8 +107,10 @@ TEST_F(StaticTest, SunkenStaticHasAStaticEdge) {
 TEST_F(StaticTest, ClicksGoThroughUnlessNotify) {
   HWND quiet = MakeStatic(SS_LEFT);
   HWND loud = MakeStatic(SS_LEFT | SS_NOTIFY, u"Loud", RECT{10, 40, 210, 60}, 101);
-  EXPECT_EQ(SendMessageW(quiet, WM_NCHITTEST, 0, MAKELPARAM(60, 60)), HTTRANSPARENT);
-  EXPECT_EQ(SendMessageW(loud, WM_NCHITTEST, 0, MAKELPARAM(60, 90)), HTCLIENT);
+  POINT in_loud{5, 5};
+  ClientToScreen(loud, &in_loud);
+  EXPECT_EQ(SendMessageW(quiet, WM_NCHITTEST, 0, MAKELPARAM(in_loud.x, in_loud.y - 30)), HTTRANSPARENT);
+  EXPECT_EQ(SendMessageW(loud, WM_NCHITTEST, 0, MAKELPARAM(in_loud.x, in_loud.y)), HTCLIENT);
   Take();
   Click(loud, 5, 5);
   DoubleClick(loud, 5, 5);
@@ -127,7 +128,7 @@ TEST_F(StaticTest, NullBrushAndTransparentModeShowTheParent) {
   };
   HWND s = MakeStatic(SS_LEFT, u"Word");
   EXPECT_EQ(Pixel(s, 150, 10), GetSysColor(COLOR_WINDOW));  // the parent's white
-  RECT ink = InkBox(s, Ink());
+  RECT ink = DarkBox(s);
   EXPECT_GT(ink.right, 0);
   handler_ = nullptr;
 }
@@ -139,9 +140,9 @@ TEST_F(StaticTest, DefaultColoursAreTheFace) {
 
 TEST_F(StaticTest, SetTextRepaints) {
   HWND s = MakeStatic(SS_LEFT, u"i");
-  RECT before = InkBox(s, Ink());
+  RECT before = DarkBox(s);
   SetWindowTextW(s, u"WWWWWW");
-  RECT after = InkBox(s, Ink());
+  RECT after = DarkBox(s);
   EXPECT_GT(after.right, before.right + 20);
 }
 
