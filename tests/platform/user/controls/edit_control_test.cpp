@@ -232,13 +232,14 @@ TEST_F(EditTest, MultilineSetTextReportsUpdateOnly) {
 
 TEST_F(EditTest, AutoHScrollKeepsTheCaretVisible) {
   HWND edit = MakeEdit(ES_AUTOHSCROLL, u"", RECT{10, 10, 70, 31});
-  Type(edit, u"a fairly long line of text that overflows");
+  const std::u16string typed = u"a fairly long line of text that overflows";
+  Type(edit, typed);
   EXPECT_GT(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 0);  // first visible character
   std::vector<WORD> codes = Notifications();
   EXPECT_NE(std::find(codes.begin(), codes.end(), EN_HSCROLL), codes.end());
   RECT client{};
   GetClientRect(edit, &client);
-  LONG caret_x = PointOf(edit, 42).x;
+  LONG caret_x = PointOf(edit, static_cast<int>(typed.size())).x;
   EXPECT_GE(caret_x, 0);
   EXPECT_LE(caret_x, client.right);
   SendMessageW(edit, WM_KEYDOWN, VK_HOME, 0);
