@@ -38,7 +38,7 @@ struct ComboState {
   HWND list = nullptr;
   HFONT font = nullptr;
   int field_height = 21;   // the closed combo box's height
-  int list_height = 100;   // the dropped list's height at most
+  int dropped_height = 120;  // the height asked for: the field and the dropped list
   int dropped_width = 0;
   int committed = -1;      // the item chosen (CB_GETCURSEL outside a drop)
   bool dropped = false;
@@ -141,7 +141,7 @@ void Drop(HWND window, bool button_down) {
   GetWindowRect(window, &combo);
   auto count = static_cast<int>(std::max<LRESULT>(1, List(*s, LB_GETCOUNT)));
   auto item = static_cast<int>(List(*s, LB_GETITEMHEIGHT));
-  int height = std::min(count * item, std::max(item, s->list_height - 2)) + 2;
+  int height = std::min(count * item, std::max(item, s->dropped_height - s->field_height - 2)) + 2;
   int width = std::max(static_cast<int>(combo.right - combo.left), s->dropped_width);
   int y = combo.bottom;
   if (y + height > GetSystemMetrics(SM_CYSCREEN) && combo.top - height >= 0) y = combo.top - height;
@@ -228,9 +228,9 @@ void OnCreate(ComboState& s, const CREATESTRUCTW& create) {
   DWORD style = s.style();
   int item = LineHeightOf(nullptr);
   s.field_height = item + 8;
-  s.list_height = std::max(item + 2, create.cy - s.field_height);
+  s.dropped_height = create.cy;
   if (s.kind() != CBS_DROPDOWNLIST) {
-    DWORD edit_style = WS_CHILD | WS_VISIBLE | ES_LEFT | ES_NOHIDESEL |
+    DWORD edit_style = WS_CHILD | WS_VISIBLE | ES_LEFT |
                        ((style & CBS_AUTOHSCROLL) ? ES_AUTOHSCROLL : 0) |
                        ((style & CBS_UPPERCASE) ? ES_UPPERCASE : 0) |
                        ((style & CBS_LOWERCASE) ? ES_LOWERCASE : 0);
@@ -539,7 +539,7 @@ LRESULT ComboProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) 
       auto* out = reinterpret_cast<RECT*>(lparam);
       if (out == nullptr) return CB_ERR;
       GetWindowRect(window, out);
-      if (s->drops()) out->bottom = out->top + s->field_height + s->list_height;
+      if (s->drops()) out->bottom = out->top + std::max(s->dropped_height, s->field_height);
       return TRUE;
     }
     case CB_SETDROPPEDWIDTH:

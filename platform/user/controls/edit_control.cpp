@@ -24,7 +24,6 @@
 //
 // A change sends EN_UPDATE, repaints, then EN_CHANGE (to the parent, WM_COMMAND).
 #include <algorithm>
-#include <cwctype>
 
 #include "platform/user/controls/control_classes.h"
 #include "platform/user/controls/list_edit_support.h"
@@ -239,8 +238,8 @@ void OnChar(HWND window, WCHAR ch) {
     MessageBeep(MB_OK);
     return;
   }
-  if (style & ES_UPPERCASE) ch = static_cast<WCHAR>(std::towupper(static_cast<wint_t>(ch)));
-  if (style & ES_LOWERCASE) ch = static_cast<WCHAR>(std::towlower(static_cast<wint_t>(ch)));
+  if (style & ES_UPPERCASE) ch = RaiseCase(ch);
+  if (style & ES_LOWERCASE) ch = FoldCase(ch);
   ReplaceSelection(window, std::u16string(1, ch), ChangeSource::kUser);
 }
 

@@ -41,7 +41,7 @@ void PaintEdit(EditState& state, HDC dc) {
     int x0 = format.left + state.LineIndent(line) - state.x_offset;
     auto x_at = [&](int pos) { return pos <= line.start ? 0 : extents[pos - line.start - 1]; };
     // Runs before, inside and after the selection.
-    int cuts[4] = {line.start, line.start, line.end(), line.end()};
+    int cuts[4] = {line.start, line.end(), line.end(), line.end()};
     if (show_selection) {
       cuts[1] = std::clamp(sel_start, line.start, line.end());
       cuts[2] = std::clamp(sel_end, line.start, line.end());

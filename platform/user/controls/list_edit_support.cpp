@@ -64,6 +64,13 @@ char16_t Fold(char16_t c) {
 }
 }  // namespace
 
+char16_t FoldCase(char16_t c) { return Fold(c); }
+char16_t RaiseCase(char16_t c) {
+  if (c >= u'a' && c <= u'z') return static_cast<char16_t>(c - 32);
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<char16_t>(c - 32);
+  return c;
+}
+
 int CompareItemText(std::u16string_view a, std::u16string_view b) {
   std::size_t n = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < n; ++i) {

@@ -52,6 +52,9 @@ int LineHeightOf(HFONT font);
 // Case-insensitive comparison of item texts, as lstrcmpiW orders them roughly: letters
 // fold to one case, then code units compare.
 int CompareItemText(std::u16string_view a, std::u16string_view b);
+// Lower and upper case of ASCII and Latin-1 letters (ES_LOWERCASE, ES_UPPERCASE).
+char16_t FoldCase(char16_t c);
+char16_t RaiseCase(char16_t c);
 // True when `text` starts with `prefix`, case-insensitively.
 bool StartsWithText(std::u16string_view text, std::u16string_view prefix);
 

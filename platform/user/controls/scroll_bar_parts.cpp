@@ -28,8 +28,8 @@ VerticalBarLayout LayoutVerticalBar(const RECT& bar, const ScrollRange& range) {
   int thumb = std::max(kMinThumb, static_cast<int>(static_cast<long long>(track) * range.page / span));
   int travel = track - thumb;
   int steps = std::max(1, range.last_pos() - range.min);
-  int top = layout.track.top +
-            static_cast<int>(static_cast<long long>(travel) * (std::clamp(range.pos, range.min, range.last_pos()) - range.min) / steps);
+  long long along = static_cast<long long>(travel) * (std::clamp(range.pos, range.min, range.last_pos()) - range.min);
+  int top = layout.track.top + static_cast<int>((2 * along + steps) / (2 * steps));  // rounded
   layout.thumb = RECT{bar.left, top, bar.right, top + thumb};
   return layout;
 }
@@ -78,7 +78,16 @@ int PositionFromThumbTop(const RECT& bar, const ScrollRange& range, int thumb_to
   if (travel <= 0) return range.min;
   int steps = range.last_pos() - range.min;
   int offset = std::clamp(thumb_top - static_cast<int>(layout.track.top), 0, travel);
-  return range.min + (offset * steps + travel / 2) / travel;
+  // Several positions to a pixel: the first position whose thumb starts there; fewer: the
+  // nearest position.
+  long long position = 0;
+  if (steps > travel) {
+    long long numerator = std::max(0LL, (2LL * offset - 1) * steps);
+    position = (numerator + 2LL * travel - 1) / (2LL * travel);
+  } else {
+    position = (2LL * offset * steps + travel) / (2LL * travel);
+  }
+  return range.min + static_cast<int>(position);
 }
 
 }  // namespace platform::user::controls

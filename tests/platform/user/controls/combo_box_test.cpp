@@ -152,7 +152,7 @@ TEST_F(ComboBoxTest, ArrowsChangeTheSelectionWhenClosed) {
 TEST_F(ComboBoxTest, ItemsAndErrors) {
   HWND combo = MakeCombo(CBS_DROPDOWNLIST | CBS_SORT, {u"uno", u"dos", u"Tres"});
   WCHAR text[16] = {};
-  EXPECT_EQ(SendMessageW(combo, CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(text)), 4);
+  EXPECT_EQ(SendMessageW(combo, CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(text)), 3);
   EXPECT_EQ(std::u16string(text), u"uno");
   EXPECT_EQ(SendMessageW(combo, CB_GETLBTEXTLEN, 1, 0), 4);
   EXPECT_EQ(SendMessageW(combo, CB_GETLBTEXT, 3, reinterpret_cast<LPARAM>(text)), CB_ERR);

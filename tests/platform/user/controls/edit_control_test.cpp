@@ -224,6 +224,23 @@ TEST_F(EditTest, MultilineWrapsWithoutAutoHScroll) {
   EXPECT_EQ(SendMessageW(unwrapped, EM_GETLINECOUNT, 0, 0), 1);
 }
 
+TEST_F(EditTest, MultilineSelectsAndScrollsByLines) {
+  HWND edit = MakeEdit(ES_MULTILINE | ES_AUTOVSCROLL, u"l0\r\nl1\r\nl2\r\nl3\r\nl4\r\nl5\r\nl6\r\nl7",
+                       RECT{10, 10, 200, 10 + 4 + 3 * 13});
+  Key(edit, VK_DOWN, {VK_SHIFT});
+  EXPECT_EQ(Selection(edit), std::make_pair(0, 4));
+  Key(edit, VK_END, {VK_CONTROL});
+  EXPECT_EQ(Selection(edit), std::make_pair(30, 30));
+  EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 5);  // the caret's line in view
+  EXPECT_EQ(SendMessageW(edit, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0), 7);
+  Key(edit, VK_PRIOR);
+  EXPECT_EQ(SendMessageW(edit, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0), 4);
+  SendMessageW(edit, EM_LINESCROLL, 0, -10);
+  EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  SendMessageW(edit, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+  EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 3);
+}
+
 TEST_F(EditTest, MultilineSetTextReportsUpdateOnly) {
   HWND edit = MakeEdit(ES_MULTILINE, u"", RECT{10, 10, 200, 100});
   SetWindowTextW(edit, u"a\r\nb");
@@ -232,13 +249,14 @@ TEST_F(EditTest, MultilineSetTextReportsUpdateOnly) {
 
 TEST_F(EditTest, AutoHScrollKeepsTheCaretVisible) {
   HWND edit = MakeEdit(ES_AUTOHSCROLL, u"", RECT{10, 10, 70, 31});
-  Type(edit, u"a fairly long line of text that overflows");
+  const std::u16string typed = u"a fairly long line of text that overflows";
+  Type(edit, typed);
   EXPECT_GT(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 0);  // first visible character
   std::vector<WORD> codes = Notifications();
   EXPECT_NE(std::find(codes.begin(), codes.end(), EN_HSCROLL), codes.end());
   RECT client{};
   GetClientRect(edit, &client);
-  LONG caret_x = PointOf(edit, 42).x;
+  LONG caret_x = PointOf(edit, static_cast<int>(typed.size())).x;
   EXPECT_GE(caret_x, 0);
   EXPECT_LE(caret_x, client.right);
   SendMessageW(edit, WM_KEYDOWN, VK_HOME, 0);
