@@ -21,7 +21,9 @@ namespace {
 
 using gdi::Bitmap;
 
-std::uint16_t Read16(const BYTE* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+std::uint16_t Read16(const BYTE* p) {
+  return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
 std::uint32_t Read32(const BYTE* p) {
   return Read16(p) | (static_cast<std::uint32_t>(Read16(p + 2)) << 16);
 }
@@ -44,7 +46,9 @@ struct PackedDib {
   }
 };
 
-int DibStride(int width, int bits_pixel) { return ((width * bits_pixel + 31) / 32) * 4; }
+int DibStride(int width, int bits_pixel) {
+  return ((width * bits_pixel + 31) / 32) * 4;
+}
 
 // The DIB of `data`; `bits_at` is where the bits start (0: right after the colour table,
 // as in resources). Nothing for a header, format or size this GDI does not read, or for
@@ -73,11 +77,11 @@ std::optional<PackedDib> ReadPackedDib(const BYTE* data, std::size_t size, std::
     return std::nullopt;
   }
   const int depth = h.biBitCount;
-  const bool depth_ok = depth == 1 || depth == 4 || depth == 8 || depth == 16 || depth == 24 ||
-                        depth == 32;
+  const bool depth_ok =
+      depth == 1 || depth == 4 || depth == 8 || depth == 16 || depth == 24 || depth == 32;
   const bool fields = h.biCompression == BI_BITFIELDS && (depth == 16 || depth == 32);
-  if (h.biPlanes != 1 || !depth_ok || (h.biCompression != BI_RGB && !fields) ||
-      h.biWidth <= 0 || h.biHeight == 0 || h.biHeight == INT32_MIN) {
+  if (h.biPlanes != 1 || !depth_ok || (h.biCompression != BI_RGB && !fields) || h.biWidth <= 0 ||
+      h.biHeight == 0 || h.biHeight == INT32_MIN) {
     return std::nullopt;
   }
   const std::int64_t height = h.biHeight < 0 ? -std::int64_t{h.biHeight} : h.biHeight;
@@ -141,22 +145,30 @@ void MapColors(PackedDib& dib, UINT flags) {
   }
   if (!map3d) return;
   for (std::size_t i = 0; i < count; ++i) {
-    if (SameColor(colors[i], 128, 128, 128)) SetColor(colors[i], GetSysColor(COLOR_3DSHADOW));
-    else if (SameColor(colors[i], 192, 192, 192)) SetColor(colors[i], GetSysColor(COLOR_3DFACE));
-    else if (SameColor(colors[i], 223, 223, 223)) SetColor(colors[i], GetSysColor(COLOR_3DLIGHT));
+    if (SameColor(colors[i], 128, 128, 128))
+      SetColor(colors[i], GetSysColor(COLOR_3DSHADOW));
+    else if (SameColor(colors[i], 192, 192, 192))
+      SetColor(colors[i], GetSysColor(COLOR_3DFACE));
+    else if (SameColor(colors[i], 223, 223, 223))
+      SetColor(colors[i], GetSysColor(COLOR_3DLIGHT));
   }
 }
 
 // A pixel's bits as stored, at any depth.
 std::uint32_t RawPixel(const BYTE* row, int x, int depth) {
   switch (depth) {
-    case 1: case 4: case 8: {
+    case 1:
+    case 4:
+    case 8: {
       const int bit = x * depth;
       return (row[bit / 8] >> (8 - depth - bit % 8)) & ((1u << depth) - 1);
     }
-    case 16: return Read16(row + 2 * x);
-    case 24: return row[3 * x] | (row[3 * x + 1] << 8) | (std::uint32_t{row[3 * x + 2]} << 16);
-    default: return Read32(row + 4 * x);
+    case 16:
+      return Read16(row + 2 * x);
+    case 24:
+      return row[3 * x] | (row[3 * x + 1] << 8) | (std::uint32_t{row[3 * x + 2]} << 16);
+    default:
+      return Read32(row + 4 * x);
   }
 }
 void PutRawPixel(BYTE* row, int x, int depth, std::uint32_t value) {
@@ -173,7 +185,8 @@ void PutRawPixel(BYTE* row, int x, int depth, std::uint32_t value) {
 // A DIB section of the DIB's format and size holding its bits.
 HBITMAP DibSectionOf(const PackedDib& dib, const BYTE* bits, std::size_t bytes) {
   void* memory = nullptr;
-  HBITMAP handle = CreateDIBSection(nullptr, dib.bitmap_info(), DIB_RGB_COLORS, &memory, nullptr, 0);
+  HBITMAP handle =
+      CreateDIBSection(nullptr, dib.bitmap_info(), DIB_RGB_COLORS, &memory, nullptr, 0);
   if (handle == nullptr) return nullptr;
   std::memcpy(memory, bits, bytes);
   gdi::Find<Bitmap>(handle)->LoadFromBits();
@@ -196,8 +209,9 @@ HBITMAP StretchedDibSection(PackedDib& dib, int width, int height) {
         dib.bits + static_cast<std::size_t>(top_down ? sy : source_height - 1 - sy) * source_stride;
     BYTE* to = bits.data() + static_cast<std::size_t>(top_down ? y : height - 1 - y) * stride;
     for (int x = 0; x < width; ++x) {
-      PutRawPixel(to, x, depth,
-                  RawPixel(from, static_cast<int>(std::int64_t{x} * source.biWidth / width), depth));
+      PutRawPixel(
+          to, x, depth,
+          RawPixel(from, static_cast<int>(std::int64_t{x} * source.biWidth / width), depth));
     }
   }
   dib.header().biWidth = width;
@@ -234,7 +248,8 @@ HBITMAP MakeBitmap(PackedDib& dib, int cx, int cy, UINT flags) {
     return nullptr;
   }
   const bool monochrome = (flags & LR_MONOCHROME) || h.biBitCount == 1;
-  const bool same_size = width == h.biWidth && height == (h.biHeight < 0 ? -h.biHeight : h.biHeight);
+  const bool same_size =
+      width == h.biWidth && height == (h.biHeight < 0 ? -h.biHeight : h.biHeight);
   if ((flags & LR_CREATEDIBSECTION) && !(flags & LR_MONOCHROME)) {
     return same_size ? DibSectionOf(dib, dib.bits, h.biSizeImage)
                      : StretchedDibSection(dib, width, height);

@@ -67,9 +67,9 @@ std::unique_ptr<Icon> IconOfBitmaps(const ICONINFO& info) {
     }
   }
   icon->is_icon = info.fIcon != FALSE;
-  icon->hotspot = icon->is_icon ? POINT{icon->width / 2, icon->height / 2}
-                                : POINT{static_cast<LONG>(info.xHotspot),
-                                        static_cast<LONG>(info.yHotspot)};
+  icon->hotspot = icon->is_icon
+                      ? POINT{icon->width / 2, icon->height / 2}
+                      : POINT{static_cast<LONG>(info.xHotspot), static_cast<LONG>(info.yHotspot)};
   return icon;
 }
 

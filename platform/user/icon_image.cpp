@@ -18,7 +18,9 @@ constexpr int kMaxIconSide = 1024;
 std::uint32_t Read32(const BYTE* p) {
   return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
-std::uint16_t Read16(const BYTE* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+std::uint16_t Read16(const BYTE* p) {
+  return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
 
 std::unique_ptr<Icon> NewIcon(int width, int height) {
   auto icon = std::make_unique<Icon>();
@@ -61,8 +63,10 @@ std::unique_ptr<Icon> DecodeDib(const BYTE* bits, std::size_t size) {
   }
   if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24 && bpp != 32) return nullptr;
   const int height = stacked / 2;
-  if (bpp > 8) colors = 0;
-  else if (colors == 0 || colors > (1u << bpp)) colors = 1u << bpp;
+  if (bpp > 8)
+    colors = 0;
+  else if (colors == 0 || colors > (1u << bpp))
+    colors = 1u << bpp;
   const std::size_t palette_at = header;
   const std::size_t xor_at = palette_at + std::size_t{colors} * 4;
   const std::size_t xor_stride = ((static_cast<std::size_t>(width) * bpp + 31) / 32) * 4;
@@ -81,7 +85,8 @@ std::unique_ptr<Icon> DecodeDib(const BYTE* bits, std::size_t size) {
         pixel = Read32(row + 4 * x);
         any_alpha |= (pixel >> 24) != 0;
       } else if (bpp == 24) {
-        pixel = row[3 * x] | (row[3 * x + 1] << 8) | (static_cast<std::uint32_t>(row[3 * x + 2]) << 16);
+        pixel =
+            row[3 * x] | (row[3 * x + 1] << 8) | (static_cast<std::uint32_t>(row[3 * x + 2]) << 16);
       } else {
         const int per_byte = 8 / bpp;
         const int shift = (per_byte - 1 - x % per_byte) * bpp;
@@ -103,7 +108,6 @@ std::unique_ptr<Icon> DecodeDib(const BYTE* bits, std::size_t size) {
   }
   return icon;
 }
-
 
 // The source pixels one target pixel is made of along an axis, and their weights
 // (summing to 1).

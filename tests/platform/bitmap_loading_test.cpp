@@ -32,8 +32,14 @@ void Put32(std::vector<BYTE>& out, std::uint32_t v) {
 struct BmpFile {
   BmpFile(int width, int height, int depth, std::vector<COLORREF> colors, std::vector<BYTE> bits,
           DWORD compression = BI_RGB, std::vector<DWORD> masks = {}, bool core = false)
-      : width(width), height(height), depth(depth), colors(std::move(colors)),
-        bits(std::move(bits)), compression(compression), masks(std::move(masks)), core(core) {}
+      : width(width),
+        height(height),
+        depth(depth),
+        colors(std::move(colors)),
+        bits(std::move(bits)),
+        compression(compression),
+        masks(std::move(masks)),
+        core(core) {}
 
   int width = 0;
   int height = 0;  // negative: top-down
@@ -82,9 +88,8 @@ struct BmpFile {
 
 // Red, green, blue over white, black, grey: 3 x 2 at 24 bpp, bottom-up.
 BmpFile Checker() {
-  return {3, 2, 24, {},
-          {0, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0, 0, 0, 0, 0,          // bottom row
-           0xFF, 0xFF, 0xFF, 0, 0, 0, 0x80, 0x80, 0x80, 0, 0, 0}};  // top row
+  return {3, 2, 24, {}, {0,    0,    0xFF, 0, 0xFF, 0, 0xFF, 0,    0,    0, 0, 0,    // bottom row
+                         0xFF, 0xFF, 0xFF, 0, 0,    0, 0x80, 0x80, 0x80, 0, 0, 0}};  // top row
 }
 const std::vector<COLORREF> kCheckerPixels = {kWhite, kBlack, kGrey, kRed, kGreen, kBlue};
 
@@ -99,7 +104,8 @@ std::vector<COLORREF> PixelsOf(HBITMAP bitmap) {
   BITMAP bm{};
   if (GetObjectW(bitmap, sizeof bm, &bm) == 0) return {};
   BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), bm.bmWidth, -bm.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  info.bmiHeader = {
+      sizeof(BITMAPINFOHEADER), bm.bmWidth, -bm.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   std::vector<std::uint32_t> bits(static_cast<std::size_t>(bm.bmWidth) * bm.bmHeight);
   HDC dc = CreateCompatibleDC(nullptr);
   GetDIBits(dc, bitmap, 0, static_cast<UINT>(bm.bmHeight), bits.data(), &info, DIB_RGB_COLORS);
@@ -117,9 +123,7 @@ BITMAP BitmapOf(HBITMAP bitmap) {
 
 class BitmapLoading : public ::testing::Test {
  protected:
-  void SetUp() override {
-    objects_before_ = platform::gdi::LiveObjectCount();
-  }
+  void SetUp() override { objects_before_ = platform::gdi::LiveObjectCount(); }
   void TearDown() override {
     EXPECT_EQ(platform::gdi::LiveObjectCount(), objects_before_) << "a GDI object leaked";
   }
@@ -149,8 +153,8 @@ TEST_F(BitmapLoading, AResourceLoadsAsACompatibleBitmapOrADibSection) {
   EXPECT_EQ(PixelsOf(compatible), kCheckerPixels);
   DeleteObject(compatible);
 
-  HBITMAP section = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), u"CHECKER",
-                                                    IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  HBITMAP section = static_cast<HBITMAP>(
+      LoadImageW(GetModuleHandleW(nullptr), u"CHECKER", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   DIBSECTION ds{};
   ASSERT_EQ(GetObjectW(section, sizeof ds, &ds), static_cast<int>(sizeof ds));
   EXPECT_EQ(ds.dsBm.bmBitsPixel, 24);
@@ -165,8 +169,8 @@ TEST_F(BitmapLoading, AResourceLoadsAsACompatibleBitmapOrADibSection) {
 
 TEST_F(BitmapLoading, ASizeStretchesToTheNearestPixels) {
   const std::vector<COLORREF> doubled = {
-      kWhite, kWhite, kBlack, kBlack, kGrey, kGrey,  kWhite, kWhite, kBlack, kBlack, kGrey, kGrey,
-      kRed,   kRed,   kGreen, kGreen, kBlue, kBlue,  kRed,   kRed,   kGreen, kGreen, kBlue, kBlue};
+      kWhite, kWhite, kBlack, kBlack, kGrey, kGrey, kWhite, kWhite, kBlack, kBlack, kGrey, kGrey,
+      kRed,   kRed,   kGreen, kGreen, kBlue, kBlue, kRed,   kRed,   kGreen, kGreen, kBlue, kBlue};
   for (UINT flags : {0u, LR_CREATEDIBSECTION}) {
     HBITMAP bitmap = static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), u"checker", IMAGE_BITMAP, 6, 4, flags));
@@ -181,7 +185,9 @@ TEST_F(BitmapLoading, ASizeStretchesToTheNearestPixels) {
 
 TEST_F(BitmapLoading, TheClassicGreysBecomeTheThreeDColours) {
   // Five pixels at 4 bpp: black, the three classic greys, white.
-  const BmpFile file{5, 1, 4,
+  const BmpFile file{5,
+                     1,
+                     4,
                      {kBlack, RGB(128, 128, 128), RGB(192, 192, 192), RGB(223, 223, 223), kWhite},
                      {0x01, 0x23, 0x40, 0x00}};
   const COLORREF face = GetSysColor(COLOR_3DFACE);
@@ -193,7 +199,8 @@ TEST_F(BitmapLoading, TheClassicGreysBecomeTheThreeDColours) {
       {LR_LOADMAP3DCOLORS,
        {kBlack, GetSysColor(COLOR_3DSHADOW), face, GetSysColor(COLOR_3DLIGHT), kWhite}},
       {LR_LOADTRANSPARENT,
-       {GetSysColor(COLOR_WINDOW), RGB(128, 128, 128), RGB(192, 192, 192), RGB(223, 223, 223), kWhite}},
+       {GetSysColor(COLOR_WINDOW), RGB(128, 128, 128), RGB(192, 192, 192), RGB(223, 223, 223),
+        kWhite}},
       {LR_LOADTRANSPARENT | LR_LOADMAP3DCOLORS,
        {face, GetSysColor(COLOR_3DSHADOW), face, GetSysColor(COLOR_3DLIGHT), kWhite}},
   };
@@ -214,17 +221,32 @@ TEST_F(BitmapLoading, FilesOfEachFormatLoad) {
     int bits_pixel;
     std::vector<COLORREF> pixels;
   } rows[] = {
-      {"1 bpp: a monochrome bitmap", {3, 1, 1, {kBlack, kWhite}, {0xA0, 0, 0, 0}}, 0, 1,
+      {"1 bpp: a monochrome bitmap",
+       {3, 1, 1, {kBlack, kWhite}, {0xA0, 0, 0, 0}},
+       0,
+       1,
        {kWhite, kBlack, kWhite}},
-      {"1 bpp DIB section", {3, 1, 1, {kRed, kBlue}, {0xA0, 0, 0, 0}}, LR_CREATEDIBSECTION, 1,
+      {"1 bpp DIB section",
+       {3, 1, 1, {kRed, kBlue}, {0xA0, 0, 0, 0}},
+       LR_CREATEDIBSECTION,
+       1,
        {kBlue, kRed, kBlue}},
-      {"8 bpp, core header", {2, 1, 8, FullTable({kRed, kGreen, kBlue}), {2, 1, 0, 0}, BI_RGB, {}, true},
-       LR_CREATEDIBSECTION, 8, {kBlue, kGreen}},
+      {"8 bpp, core header",
+       {2, 1, 8, FullTable({kRed, kGreen, kBlue}), {2, 1, 0, 0}, BI_RGB, {}, true},
+       LR_CREATEDIBSECTION,
+       8,
+       {kBlue, kGreen}},
       {"24 bpp top-down", {1, -2, 24, {}, {0, 0, 0xFF, 0, 0, 0xFF, 0, 0}}, 0, 32, {kRed, kGreen}},
-      {"16 bpp 5-6-5", {2, 1, 16, {}, {0x00, 0xF8, 0x1F, 0x00}, BI_BITFIELDS, {0xF800, 0x07E0, 0x001F}},
-       LR_CREATEDIBSECTION, 16, {kRed, kBlue}},
+      {"16 bpp 5-6-5",
+       {2, 1, 16, {}, {0x00, 0xF8, 0x1F, 0x00}, BI_BITFIELDS, {0xF800, 0x07E0, 0x001F}},
+       LR_CREATEDIBSECTION,
+       16,
+       {kRed, kBlue}},
       {"32 bpp", {1, 1, 32, {}, {0xFF, 0, 0, 0}}, 0, 32, {kBlue}},
-      {"colour as monochrome", Checker(), LR_MONOCHROME, 1,
+      {"colour as monochrome",
+       Checker(),
+       LR_MONOCHROME,
+       1,
        {kWhite, kBlack, kWhite, kBlack, kBlack, kBlack}},
   };
   for (const auto& row : rows) {
@@ -263,20 +285,24 @@ TEST_F(BitmapLoading, MalformedFilesFailCleanly) {
       {"negative width", changed(18, {0xFF, 0xFF, 0xFF, 0xFF})},
       {"height 0", changed(22, {0, 0, 0, 0})},
       {"huge", changed(18, {0, 0, 0, 0x40, 0, 0, 0, 0x40})},
-      {"300 colours at 8 bpp", BmpFile{2, 1, 8, std::vector<COLORREF>(300, kRed), {0, 0, 0, 0}}.Bytes()},
-      {"odd masks", BmpFile{1, 1, 32, {}, {0, 0, 0, 0}, BI_BITFIELDS, {0xFF, 0xFF00, 0xFF0000}}.Bytes()},
+      {"300 colours at 8 bpp",
+       BmpFile{2, 1, 8, std::vector<COLORREF>(300, kRed), {0, 0, 0, 0}}.Bytes()},
+      {"odd masks",
+       BmpFile{1, 1, 32, {}, {0, 0, 0, 0}, BI_BITFIELDS, {0xFF, 0xFF00, 0xFF0000}}.Bytes()},
   };
   for (const auto& row : rows) {
     for (UINT flags : {0u, LR_CREATEDIBSECTION}) {
       SetLastError(0);
       const std::u16string path = Write("bad.bmp", row.bytes);
       EXPECT_EQ(LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, flags | LR_LOADFROMFILE),
-                nullptr) << row.label;
+                nullptr)
+          << row.label;
       EXPECT_EQ(GetLastError(), ERROR_INVALID_DATA) << row.label;
     }
   }
   SetLastError(0);
-  EXPECT_EQ(LoadImageW(nullptr, u"/no/such/image.bmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE), nullptr);
+  EXPECT_EQ(LoadImageW(nullptr, u"/no/such/image.bmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE),
+            nullptr);
   EXPECT_NE(GetLastError(), 0u);
 }
 

@@ -62,8 +62,8 @@ HBITMAP ArgbBitmap(int width, int height, const std::vector<std::uint32_t>& argb
 // The pixels of a 32-bpp DIB section as stored, top-down, alpha included.
 std::vector<std::uint32_t> ArgbOf(HBITMAP bitmap) {
   DIBSECTION ds{};
-  if (GetObjectW(bitmap, sizeof ds, &ds) != static_cast<int>(sizeof ds) || ds.dsBm.bmBits == nullptr ||
-      ds.dsBm.bmBitsPixel != 32) {
+  if (GetObjectW(bitmap, sizeof ds, &ds) != static_cast<int>(sizeof ds) ||
+      ds.dsBm.bmBits == nullptr || ds.dsBm.bmBitsPixel != 32) {
     return {};
   }
   const auto* rows = static_cast<const std::uint32_t*>(ds.dsBm.bmBits);
@@ -95,7 +95,8 @@ std::vector<std::string> MaskRows(HBITMAP mask) {
   HGDIOBJ old = SelectObject(dc, mask);
   std::vector<std::string> rows(bm.bmHeight);
   for (int y = 0; y < bm.bmHeight; ++y) {
-    for (int x = 0; x < bm.bmWidth; ++x) rows[y] += GetPixel(dc, x, y) == RGB(255, 255, 255) ? '1' : '0';
+    for (int x = 0; x < bm.bmWidth; ++x)
+      rows[y] += GetPixel(dc, x, y) == RGB(255, 255, 255) ? '1' : '0';
   }
   SelectObject(dc, old);
   DeleteDC(dc);
@@ -164,9 +165,12 @@ TEST_F(IconDrawing, TheProgramIconIsBlendedWithItsAlpha) {
         const std::uint32_t p = inside ? argb[(y - 2) * side + x - 2] : 0;
         const COLORREF expected = Over(p, kFace);
         const COLORREF got = canvas.At(x, y);
-        ASSERT_LE(std::abs(GetRValue(got) - GetRValue(expected)), 1) << side << " " << x << "," << y;
-        ASSERT_LE(std::abs(GetGValue(got) - GetGValue(expected)), 1) << side << " " << x << "," << y;
-        ASSERT_LE(std::abs(GetBValue(got) - GetBValue(expected)), 1) << side << " " << x << "," << y;
+        ASSERT_LE(std::abs(GetRValue(got) - GetRValue(expected)), 1)
+            << side << " " << x << "," << y;
+        ASSERT_LE(std::abs(GetGValue(got) - GetGValue(expected)), 1)
+            << side << " " << x << "," << y;
+        ASSERT_LE(std::abs(GetBValue(got) - GetBValue(expected)), 1)
+            << side << " " << x << "," << y;
         if ((p >> 24) >= 64 && (p >> 24) <= 192 && got != kFace && got != Over(p | 0xFF000000, 0)) {
           ++half_alpha;  // neither the background nor the icon's own colour: blended
         }
@@ -274,7 +278,8 @@ TEST_F(IconDrawing, DrawingStretchesToTheSizeAsked) {
     int cx;
     UINT flags;
     int painted;  // the side of the square painted
-  } rows[] = {{0, DI_NORMAL, 2}, {0, DI_NORMAL | DI_DEFAULTSIZE, 32}, {5, DI_NORMAL | DI_DEFAULTSIZE, 5}};
+  } rows[] = {
+      {0, DI_NORMAL, 2}, {0, DI_NORMAL | DI_DEFAULTSIZE, 32}, {5, DI_NORMAL | DI_DEFAULTSIZE, 5}};
   for (const Row& row : rows) {
     canvas.Clear(RGB(0, 0, 0));
     EXPECT_TRUE(DrawIconEx(canvas.dc, 0, 0, icon, row.cx, row.cx, 0, nullptr, row.flags));
@@ -356,11 +361,11 @@ TEST_F(IconDrawing, BadHandlesAndArgumentsFail) {
   HBITMAP mask = MaskBitmap({"0"});
   HBITMAP wide = ArgbBitmap(2, 1, {0, 0});
   const ICONINFO refused[] = {
-      {TRUE, 0, 0, nullptr, wide},   // no mask
-      {TRUE, 0, 0, deleted, wide},   // a dead mask
-      {TRUE, 0, 0, mask, deleted},   // a dead colour bitmap
-      {TRUE, 0, 0, mask, wide},      // a mask narrower than the image
-      {TRUE, 0, 0, mask, nullptr},   // a monochrome mask of one row: no XOR half
+      {TRUE, 0, 0, nullptr, wide},  // no mask
+      {TRUE, 0, 0, deleted, wide},  // a dead mask
+      {TRUE, 0, 0, mask, deleted},  // a dead colour bitmap
+      {TRUE, 0, 0, mask, wide},     // a mask narrower than the image
+      {TRUE, 0, 0, mask, nullptr},  // a monochrome mask of one row: no XOR half
   };
   for (ICONINFO row : refused) {
     SetLastError(0);

@@ -74,13 +74,13 @@ struct SizeRow {
 
 TEST_F(Icons, LoadImageGivesTheRequestedSize) {
   const SizeRow rows[] = {
-      {32, 32, 0, 32, 32},    {16, 16, 0, 16, 16},      {48, 48, 0, 48, 48},
-      {24, 24, 0, 24, 24},    {0, 0, 0, 128, 128},      {0, 0, LR_DEFAULTSIZE, 32, 32},
+      {32, 32, 0, 32, 32},     {16, 16, 0, 16, 16},     {48, 48, 0, 48, 48},
+      {24, 24, 0, 24, 24},     {0, 0, 0, 128, 128},     {0, 0, LR_DEFAULTSIZE, 32, 32},
       {300, 300, 0, 300, 300}, {128, 128, 0, 128, 128}, {0, 16, 0, 128, 16},
   };
   for (const SizeRow& row : rows) {
-    HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), u"#200", IMAGE_ICON, row.cx, row.cy,
-                             row.flags);
+    HANDLE icon =
+        LoadImageW(GetModuleHandleW(nullptr), u"#200", IMAGE_ICON, row.cx, row.cy, row.flags);
     ASSERT_NE(icon, nullptr) << row.cx;
     EXPECT_EQ(SizeOf(icon).cx, row.width) << row.cx;
     EXPECT_EQ(SizeOf(icon).cy, row.height) << row.cx;
@@ -89,11 +89,12 @@ TEST_F(Icons, LoadImageGivesTheRequestedSize) {
 }
 
 TEST_F(Icons, TheIconIsTransparentAroundItsPage) {
-  HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(200), IMAGE_ICON, 32, 32, 0));
+  HICON icon = static_cast<HICON>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(200), IMAGE_ICON, 32, 32, 0));
   const platform::Icon* found = platform::FindIcon(icon);
   ASSERT_NE(found, nullptr);
   EXPECT_TRUE(found->has_alpha);
-  EXPECT_EQ(found->Alpha(0, 31), 0u);   // below the page, left of its shadow
+  EXPECT_EQ(found->Alpha(0, 31), 0u);  // below the page, left of its shadow
   EXPECT_EQ(found->Alpha(16, 20), 255u);
   DestroyIcon(icon);
 }
@@ -123,22 +124,22 @@ TEST_F(Icons, MissingNamesAndWrongArgumentsFail) {
 TEST_F(Icons, SharedIconsAreMadeOnceAndOutliveDestroyIcon) {
   HANDLE first = LoadImageW(GetModuleHandleW(nullptr), u"streak", IMAGE_ICON, 16, 16, LR_SHARED);
   ASSERT_NE(first, nullptr);
-  EXPECT_EQ(LoadImageW(GetModuleHandleW(nullptr), u"STREAK", IMAGE_ICON, 16, 16, LR_SHARED),
-            first);
+  EXPECT_EQ(LoadImageW(GetModuleHandleW(nullptr), u"STREAK", IMAGE_ICON, 16, 16, LR_SHARED), first);
   EXPECT_TRUE(DestroyIcon(static_cast<HICON>(first)));
   EXPECT_EQ(SizeOf(first).cx, 16);
   live_before_ = platform::LiveIconCount();  // shared icons live for the process
 }
 
 TEST_F(Icons, DestroyIconRefusesDeadAndForeignHandles) {
-  HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), u"#200", IMAGE_ICON,
-                                             16, 16, 0));
+  HICON icon =
+      static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), u"#200", IMAGE_ICON, 16, 16, 0));
   HICON copy = CopyIcon(icon);
   ASSERT_NE(copy, nullptr);
   EXPECT_TRUE(DestroyIcon(icon));
   EXPECT_EQ(SizeOf(copy).cx, 16);  // a copy is an icon of its own
   EXPECT_TRUE(DestroyIcon(copy));
-  for (HICON dead : {icon, copy, static_cast<HICON>(nullptr), reinterpret_cast<HICON>(0x40000001)}) {
+  for (HICON dead :
+       {icon, copy, static_cast<HICON>(nullptr), reinterpret_cast<HICON>(0x40000001)}) {
     SetLastError(0);
     EXPECT_FALSE(DestroyIcon(dead));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_CURSOR_HANDLE);
@@ -147,8 +148,8 @@ TEST_F(Icons, DestroyIconRefusesDeadAndForeignHandles) {
 }
 
 TEST_F(Icons, TheSystemIconsAndCursorsExist) {
-  for (LPCWSTR id : {IDI_APPLICATION, IDI_ERROR, IDI_QUESTION, IDI_WARNING, IDI_INFORMATION,
-                     IDI_WINLOGO}) {
+  for (LPCWSTR id :
+       {IDI_APPLICATION, IDI_ERROR, IDI_QUESTION, IDI_WARNING, IDI_INFORMATION, IDI_WINLOGO}) {
     HICON icon = LoadIconW(nullptr, id);
     EXPECT_EQ(SizeOf(icon).cx, 32) << reinterpret_cast<ULONG_PTR>(id);
     EXPECT_EQ(LoadIconW(nullptr, id), icon);
@@ -176,13 +177,14 @@ TEST(IconDirectory, LookupPicksTheNearestLargerSize) {
     int cx;
     int streak_id;
     int group200_id;
-  } rows[] = {{16, 101, 1}, {32, 102, 1}, {20, 102, 1}, {33, 102, 1},
-              {300, 102, 1}, {0, 102, 1}, {1, 101, 1}, {128, 102, 1}};
+  } rows[] = {{16, 101, 1},  {32, 102, 1}, {20, 102, 1}, {33, 102, 1},
+              {300, 102, 1}, {0, 102, 1},  {1, 101, 1},  {128, 102, 1}};
   for (const auto& row : rows) {
-    EXPECT_EQ(LookupIconIdFromDirectoryEx(streak.data(), TRUE, row.cx, row.cx, 0),
-              row.streak_id) << row.cx;
+    EXPECT_EQ(LookupIconIdFromDirectoryEx(streak.data(), TRUE, row.cx, row.cx, 0), row.streak_id)
+        << row.cx;
     EXPECT_EQ(LookupIconIdFromDirectoryEx(group200.data(), TRUE, row.cx, row.cx, 0),
-              row.group200_id) << row.cx;
+              row.group200_id)
+        << row.cx;
   }
   EXPECT_EQ(LookupIconIdFromDirectory(streak.data(), TRUE), 102);
   EXPECT_EQ(LookupIconIdFromDirectoryEx(group200.data(), FALSE, 32, 32, 0), 0);  // not cursors
@@ -190,8 +192,8 @@ TEST(IconDirectory, LookupPicksTheNearestLargerSize) {
 
 TEST_F(Icons, IcoFilesLoadAndMalformedOnesFailCleanly) {
   const std::vector<BYTE> good = IcoFileOfGroup200();
-  HANDLE icon = LoadImageW(nullptr, WriteFile("good.ico", good).c_str(), IMAGE_ICON, 48, 48,
-                           LR_LOADFROMFILE);
+  HANDLE icon =
+      LoadImageW(nullptr, WriteFile("good.ico", good).c_str(), IMAGE_ICON, 48, 48, LR_LOADFROMFILE);
   EXPECT_EQ(SizeOf(icon).cx, 48);
   DestroyIcon(static_cast<HICON>(icon));
 
@@ -204,21 +206,23 @@ TEST_F(Icons, IcoFilesLoadAndMalformedOnesFailCleanly) {
   const std::vector<std::vector<BYTE>> malformed = {
       {},
       std::vector<BYTE>(good.begin(), good.begin() + 5),
-      std::vector<BYTE>(good.begin(), good.begin() + 20),             // the entry cut short
+      std::vector<BYTE>(good.begin(), good.begin() + 20),           // the entry cut short
       std::vector<BYTE>(good.begin(), good.begin() + image + 100),  // images cut short
-      broken([](auto& b) { b[0] = 1; }),                              // idReserved
-      broken([](auto& b) { b[2] = 2; }),                              // a cursor file
-      broken([](auto& b) { b[4] = 200; }),                            // more entries than bytes
-      broken([&](auto& b) { b[6 + 12 + 3] = 0x7F; }),                 // offset far beyond
+      broken([](auto& b) { b[0] = 1; }),                            // idReserved
+      broken([](auto& b) { b[2] = 2; }),                            // a cursor file
+      broken([](auto& b) { b[4] = 200; }),                          // more entries than bytes
+      broken([&](auto& b) { b[6 + 12 + 3] = 0x7F; }),               // offset far beyond
       broken([&](auto& b) { b[image + 14] = 7; }),                  // 7 bits per pixel
-      broken([&](auto& b) { b[image + 8] = 0xFF; b[image + 11] = 0x7F; }),  // height
-      broken([&](auto& b) { b[image + 16] = 3; }),                  // compressed
+      broken([&](auto& b) {
+        b[image + 8] = 0xFF;
+        b[image + 11] = 0x7F;
+      }),                                           // height
+      broken([&](auto& b) { b[image + 16] = 3; }),  // compressed
   };
   for (std::size_t i = 0; i < malformed.size(); ++i) {
     const std::u16string path = WriteFile("bad" + std::to_string(i) + ".ico", malformed[i]);
     // The only image is damaged, so there is nothing to fall back on.
-    EXPECT_EQ(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE), nullptr)
-        << i;
+    EXPECT_EQ(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE), nullptr) << i;
   }
   SetLastError(0);
   EXPECT_EQ(LoadImageW(nullptr, u"/no/such/file.ico", IMAGE_ICON, 16, 16, LR_LOADFROMFILE),
@@ -230,12 +234,11 @@ TEST(IconImage, CreateIconFromResourceRefusesTruncatedImages) {
   const std::vector<BYTE> image = ResourceBytes(MAKEINTRESOURCEW(1), RT_ICON);
   for (DWORD size : {DWORD{0}, DWORD{39}, DWORD{40}, static_cast<DWORD>(image.size() - 1)}) {
     std::vector<BYTE> cut(image.begin(), image.begin() + size);
-    EXPECT_EQ(CreateIconFromResourceEx(cut.data(), size, TRUE, 0x30000, 0, 0, 0), nullptr)
-        << size;
+    EXPECT_EQ(CreateIconFromResourceEx(cut.data(), size, TRUE, 0x30000, 0, 0, 0), nullptr) << size;
   }
   std::vector<BYTE> copy = image;
-  HICON icon = CreateIconFromResourceEx(copy.data(), static_cast<DWORD>(copy.size()), TRUE,
-                                        0x30000, 0, 0, 0);
+  HICON icon = CreateIconFromResourceEx(copy.data(), static_cast<DWORD>(copy.size()), TRUE, 0x30000,
+                                        0, 0, 0);
   EXPECT_EQ(SizeOf(icon).cx, 128);
   DestroyIcon(icon);
 }
@@ -244,8 +247,9 @@ TEST(IconImage, CreateIconFromResourceRefusesTruncatedImages) {
 // of the cubic, stretched by the scale, over premultiplied colours.
 double Cubic(double x) {
   x = std::fabs(x);
-  return x < 1 ? 1.5 * x * x * x - 2.5 * x * x + 1
-               : x < 2 ? -0.5 * x * x * x + 2.5 * x * x - 4 * x + 2 : 0;
+  return x < 1   ? 1.5 * x * x * x - 2.5 * x * x + 1
+         : x < 2 ? -0.5 * x * x * x + 2.5 * x * x - 4 * x + 2
+                 : 0;
 }
 
 std::uint32_t ShrunkPixel(const platform::Icon& icon, int width, int height, int x, int y) {
@@ -254,7 +258,8 @@ std::uint32_t ShrunkPixel(const platform::Icon& icon, int width, int height, int
   double a = 0, r = 0, g = 0, b = 0, total = 0;
   for (int v = 0; v < icon.height; ++v) {
     for (int u = 0; u < icon.width; ++u) {
-      const double w = Cubic((u + 0.5 - (x + 0.5) * sx) / sx) * Cubic((v + 0.5 - (y + 0.5) * sy) / sy);
+      const double w =
+          Cubic((u + 0.5 - (x + 0.5) * sx) / sx) * Cubic((v + 0.5 - (y + 0.5) * sy) / sy);
       const std::uint32_t p = icon.argb[v * icon.width + u];
       const double alpha = (p >> 24) * w;
       a += alpha;
@@ -264,7 +269,9 @@ std::uint32_t ShrunkPixel(const platform::Icon& icon, int width, int height, int
       total += w;
     }
   }
-  auto byte = [](double v) { return static_cast<std::uint32_t>(std::clamp(std::lround(v), 0L, 255L)); };
+  auto byte = [](double v) {
+    return static_cast<std::uint32_t>(std::clamp(std::lround(v), 0L, 255L));
+  };
   const std::uint32_t alpha = byte(a / total);
   if (alpha == 0) return 0;
   return alpha << 24 | byte(r / a) << 16 | byte(g / a) << 8 | byte(b / a);
@@ -278,7 +285,8 @@ TEST(IconImage, ShrinkingMatchesTheSlowCubicReference) {
     icon.height = 4 + static_cast<int>(random() % 13);
     icon.has_alpha = true;
     for (int i = 0; i < icon.width * icon.height; ++i) {
-      icon.argb.push_back(random() % 3 == 0 ? 0 : static_cast<std::uint32_t>(random()) | 0x80000000);
+      icon.argb.push_back(random() % 3 == 0 ? 0
+                                            : static_cast<std::uint32_t>(random()) | 0x80000000);
       icon.mask.push_back(icon.argb.back() >> 24 == 0);
     }
     const int width = 1 + static_cast<int>(random() % icon.width);
@@ -289,7 +297,9 @@ TEST(IconImage, ShrinkingMatchesTheSlowCubicReference) {
         const std::uint32_t got = small->argb[y * width + x];
         const std::uint32_t want = ShrunkPixel(icon, width, height, x, y);
         for (int shift : {24, 16, 8, 0}) {
-          ASSERT_LE(std::abs(static_cast<int>((got >> shift) & 0xFF) - static_cast<int>((want >> shift) & 0xFF)), 1)
+          ASSERT_LE(std::abs(static_cast<int>((got >> shift) & 0xFF) -
+                             static_cast<int>((want >> shift) & 0xFF)),
+                    1)
               << round << ": " << x << "," << y << " " << std::hex << got << " " << want;
         }
       }
@@ -305,9 +315,10 @@ TEST(IconImage, GrowingByWholeNumbersRepeatsPixels) {
   icon.argb = {0x80FF0000, 0xFF00FF00};
   icon.mask = {0, 0};
   auto big = platform::ResizedIcon(icon, 6, 2);
-  EXPECT_EQ(big->argb, (std::vector<std::uint32_t>{0x80FF0000, 0x80FF0000, 0x80FF0000, 0xFF00FF00,
-                                                   0xFF00FF00, 0xFF00FF00, 0x80FF0000, 0x80FF0000,
-                                                   0x80FF0000, 0xFF00FF00, 0xFF00FF00, 0xFF00FF00}));
+  EXPECT_EQ(big->argb,
+            (std::vector<std::uint32_t>{0x80FF0000, 0x80FF0000, 0x80FF0000, 0xFF00FF00, 0xFF00FF00,
+                                        0xFF00FF00, 0x80FF0000, 0x80FF0000, 0x80FF0000, 0xFF00FF00,
+                                        0xFF00FF00, 0xFF00FF00}));
 }
 
 }  // namespace
