@@ -154,6 +154,8 @@ TEST_F(FilesTest, FileInfoAnswersEverySelector) {
   EXPECT_EQ(FileInfo(frame_, 7, 99), -1);  // unlisted selectors ask whether it is open
   EXPECT_EQ(FileInfo(frame_, 8, file_info::kMode), file_mode::kBinary);
   EXPECT_EQ(FileInfo(frame_, 7, file_info::kBase), 1);
+  EXPECT_EQ(FileInfo(frame_, 8, file_info::kRecordLength), 1);
+  EXPECT_EQ(FileInfo(frame_, 7, file_info::kDeviceKind), 1);
   EXPECT_EQ(frame_.errors.ErrorCode(), 0);
   for (std::int32_t selector : {1, -4, -8}) {
     frame_.errors.ClearError();
