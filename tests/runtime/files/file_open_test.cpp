@@ -103,7 +103,12 @@ TEST_F(FilesTest, RefusedOpensLeaveTheTableAndTheDiskAsTheyWere) {
     SCOPED_TRACE(c.what);
     std::string path = c.name.empty() ? "" : PathOf(c.name);
     EXPECT_EQ(Open(c.number, path, c.mode_word, c.record_length), c.expected);
-    EXPECT_EQ(Files().NumberAt(1), -1);
+    // A leftover entry may be freed memory: it is dropped unclosed, as closing it would
+    // free it again and leave later tests looping on a broken list.
+    if (Files().NumberAt(1) != -1) {
+      ADD_FAILURE() << "the refused open left an entry in the table";
+      Files().UnlinkNewest();
+    }
     if (!c.name.empty()) {
       EXPECT_FALSE(PathExists(path));
     }
