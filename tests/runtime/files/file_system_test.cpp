@@ -38,10 +38,12 @@ TEST_F(FileSystemTest, AttributesOfFilesDirectoriesAndMissingPaths) {
   EXPECT_EQ(Attributes(PathOf("folder"), &attributes), 0);
   EXPECT_NE(attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
   EXPECT_EQ(Attributes(PathOf("absent"), &attributes), error::kFileNotFound);
+  EXPECT_EQ(Attributes(PathOf("absent/deeper"), &attributes), error::kFileNotFound);
   EXPECT_EQ(attributes, 0u);
   // A name that exists but holds a wildcard character is refused before any lookup.
   WriteBytes(PathOf("what?"), "x");
   EXPECT_EQ(Attributes(PathOf("what?"), &attributes), error::kBadFileName);
+  EXPECT_EQ(Attributes(PathOf("*"), &attributes), error::kBadFileName);
 }
 
 TEST_F(FileSystemTest, SetAttributesKeepsOnlyTheSettableBits) {
