@@ -41,6 +41,8 @@ TEST(GetStartupInfoA, GivesNoShowStateSoTheDefaultApplies) {
   GetStartupInfoA(&info);
   EXPECT_EQ(info.cb, sizeof(STARTUPINFOA));
   EXPECT_EQ(info.dwFlags & STARTF_USESHOWWINDOW, 0u);
+  EXPECT_EQ(info.lpReserved2, nullptr);
+  EXPECT_EQ(info.cbReserved2, 0);
 }
 
 TEST(CommonControls, RegistrationAccumulatesClassBits) {
