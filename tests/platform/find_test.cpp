@@ -71,7 +71,9 @@ TEST(Find, DataDescribesTheEntry) {
   EXPECT_EQ(Narrow(data.cFileName), "f");
   EXPECT_EQ(data.dwFileAttributes, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
   EXPECT_EQ(data.nFileSizeLow, 5u);
-  EXPECT_GT(data.ftLastWriteTime.dwHighDateTime, 0x01C00000u);  // after 2001
+  // Written after 2001 (file time high part 0x01C0...) and not in the far future.
+  EXPECT_GT(data.ftLastWriteTime.dwHighDateTime, 0x01C00000u);
+  EXPECT_LT(data.ftLastWriteTime.dwHighDateTime, 0x03000000u);
   // A find handle is closed by FindClose only, and only once.
   EXPECT_FALSE(CloseHandle(search));
   EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
