@@ -79,7 +79,7 @@ TEST(SystemTimeToFileTime, RefusesInvalidTimesAndLeavesTheOutput) {
   const SYSTEMTIME invalid[] = {
       Date(1600, 12, 31), Date(30828, 1, 1), Date(2026, 13, 1),    Date(2026, 4, 31),
       Date(2023, 2, 29),  Date(1900, 2, 29), Date(2026, 1, 1, 24), Date(2026, 1, 1, 0, 0, 0, 1000),
-      Date(2026, 1, 1, 0, 0, 60),
+      Date(2026, 1, 1, 0, 0, 60), Date(2026, 1, 0),  Date(2026, 1, 1, 0, 60),
   };
   for (const SYSTEMTIME& t : invalid) {
     FILETIME f{0x1234, 0x5678};
