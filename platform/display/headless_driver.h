@@ -37,7 +37,8 @@ class HeadlessDriver : public DisplayDriver {
   void WindowActivated(HWND window) override;
   void WindowHidden(HWND window) override;
   bool PollInput(InputEvent* event) override;
-  void WaitForInput(DWORD /*timeout_ms*/) override {}  // input is always ready: the script
+  // Input is always ready while the script lasts; after it, only time passes.
+  void WaitForInput(DWORD timeout_ms) override;
 
   // What the display shows of a window: its pixels, 0x00RRGGBB rows top-down.
   struct Shown {

@@ -168,6 +168,11 @@ void HeadlessDriver::QueueKeys(const ScriptAction& action) {
   }
 }
 
+void HeadlessDriver::WaitForInput(DWORD timeout_ms) {
+  if (!pending_.empty() || !script_.used_up()) return;
+  DisplayDriver::WaitForInput(timeout_ms);
+}
+
 bool HeadlessDriver::PollInput(InputEvent* event) {
   while (pending_.empty()) {
     const ScriptAction* action = script_.Next();

@@ -13,8 +13,8 @@
 // Script events: `press TEXT` and `click ID` click the centre of the control; when the
 // script is used up while the program waits (blocks in GetMessageW or WaitMessage, or
 // polls three times in a row with nothing to do), the active window gets a close request; a
-// window that ignores three in a row is destroyed, and a thread waiting with no window
-// and no timer gets WM_QUIT, so nothing ever hangs.
+// window that ignores three in a row is destroyed, and a thread waiting with no visible
+// window and no timer gets WM_QUIT, so nothing ever hangs.
 #include "platform/user/input.h"
 
 #include <algorithm>
@@ -267,13 +267,6 @@ void CloseRequest(MessageQueue& queue, HWND window) {
   queue.PostInput(MSG{top, WM_SYSCOMMAND, SC_CLOSE, 0, MessageTimeNow(), CursorPosition()});
 }
 
-bool ThreadHasWindows(DWORD thread) {
-  for (HWND top : TopLevelWindows()) {
-    Window* w = FindWindowRecord(top);
-    if (w != nullptr && w->thread_id == thread) return true;
-  }
-  return false;
-}
 
 // The script is used up and the program waits for input.
 void ScriptEnded(MessageQueue& queue, bool blocking) {
@@ -301,9 +294,9 @@ void ScriptEnded(MessageQueue& queue, bool blocking) {
     CloseRequest(queue, top);
     return;
   }
-  if (blocking && !ThreadHasWindows(queue.thread_id) && !MillisecondsToNextTimer(queue)) {
-    PostQuitMessage(0);
-  }
+  // Nothing shown and nothing timed: no input will ever come. Windows would wait for
+  // ever; here the thread is told to quit.
+  if (blocking && !MillisecondsToNextTimer(queue)) PostQuitMessage(0);
 }
 
 }  // namespace

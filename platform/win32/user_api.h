@@ -35,13 +35,8 @@ constexpr int GET_Y_LPARAM(LPARAM lp) { return static_cast<SHORT>(HIWORD(lp)); }
 constexpr SHORT GET_WHEEL_DELTA_WPARAM(WPARAM wp) { return static_cast<SHORT>(HIWORD(wp)); }
 constexpr WORD GET_KEYSTATE_WPARAM(WPARAM wp) { return LOWORD(wp); }
 
-// Resource names given by number (a class atom, a template or an icon id). The resources
-// header may have defined these already.
-#ifndef MAKEINTRESOURCEW
-#define MAKEINTRESOURCEW(i) (reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(static_cast<WORD>(i))))
-#define MAKEINTRESOURCEA(i) (reinterpret_cast<LPSTR>(static_cast<ULONG_PTR>(static_cast<WORD>(i))))
-#define IS_INTRESOURCE(p) ((reinterpret_cast<ULONG_PTR>(p) >> 16) == 0)
-#endif
+// Class atoms given as names (MAKEINTRESOURCEW and IS_INTRESOURCE come with the
+// resources, in resources_api.h).
 #ifndef MAKEINTATOM
 #define MAKEINTATOM(i) (reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(static_cast<WORD>(i))))
 #endif

@@ -121,3 +121,15 @@ TEST_F(HeadlessWindowTest, CaptureWritesTheActiveWindowWithItsFrame) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WindowTest, HiddenWindowsAloneDoNotKeepAWaitingThreadForever) {
+  UseScript("");
+  HWND hidden = Create(WS_OVERLAPPEDWINDOW);
+  MSG msg;
+  EXPECT_EQ(GetMessageW(&msg, nullptr, 0, 0), FALSE);
+  EXPECT_TRUE(IsWindow(hidden));
+}
+
+}  // namespace

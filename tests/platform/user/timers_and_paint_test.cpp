@@ -108,3 +108,48 @@ TEST_F(WindowTest, ErasingFillsWithTheClassBrush) {
 }
 
 }  // namespace
+
+namespace {
+
+// A parent painting its whole client area red: with WS_CLIPCHILDREN its child keeps its
+// pixels; without, the parent paints over the child, which is then asked to paint again
+// (this child does not draw: it stays red).
+TEST_F(WindowTest, ClipChildrenKeepsChildPixels) {
+  for (DWORD clip : {DWORD{WS_CLIPCHILDREN}, DWORD{0}}) {
+    HWND top = Create(WS_POPUP | WS_VISIBLE | clip, nullptr, 0, 0, RECT{0, 0, 40, 40});
+    HWND child = CreateChild(top, 1, RECT{10, 10, 20, 20});
+    int child_paints = 0;
+    handler_ = [&](HWND w, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+      if (m != WM_PAINT) return std::nullopt;
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(w, &paint);
+      if (w == top) {
+        HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+        RECT all{0, 0, 40, 40};
+        FillRect(dc, &all, red);
+        DeleteObject(red);
+      } else {
+        ++child_paints;
+      }
+      EndPaint(w, &paint);
+      return 0;
+    };
+    Pump();
+    child_paints = 0;
+    InvalidateRect(top, nullptr, FALSE);
+    Pump();
+    HDC dc = GetDC(top);
+    EXPECT_EQ(GetPixel(dc, 5, 5), RGB(255, 0, 0));
+    // The parent's DC may not touch a clipped-out child at all.
+    EXPECT_EQ(GetPixel(dc, 15, 15), clip ? CLR_INVALID : RGB(255, 0, 0));
+    ReleaseDC(top, dc);
+    HDC child_dc = GetDC(child);
+    EXPECT_EQ(GetPixel(child_dc, 5, 5), clip ? GetSysColor(COLOR_WINDOW) : RGB(255, 0, 0));
+    ReleaseDC(child, child_dc);
+    EXPECT_EQ(child_paints, clip ? 0 : 1);  // painted over: asked to paint again
+    handler_ = nullptr;
+    DestroyWindow(top);
+  }
+}
+
+}  // namespace
