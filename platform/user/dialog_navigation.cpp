@@ -31,7 +31,8 @@ void Collect(HWND parent, std::vector<HWND>& out, int depth) {
 
 bool Usable(HWND control) {
   Window* w = FindWindowRecord(control);
-  return w != nullptr && w->visible() && w->enabled() && IsWindowVisible(control);
+  // The control's own styles, as Windows looks at them: a hidden dialog still has an order.
+  return w != nullptr && w->visible() && w->enabled();
 }
 
 DWORD StyleOf(HWND control) {
