@@ -31,7 +31,8 @@ void Collect(HWND parent, std::vector<HWND>& out, int depth) {
 
 bool Usable(HWND control) {
   Window* w = FindWindowRecord(control);
-  return w != nullptr && w->visible() && w->enabled() && IsWindowVisible(control);
+  // The control's own styles, as Windows looks at them: a hidden dialog still has an order.
+  return w != nullptr && w->visible() && w->enabled();
 }
 
 DWORD StyleOf(HWND control) {
@@ -99,8 +100,9 @@ void SetDialogFocus(HWND dialog, HWND control) {
   if (FindWindowRecord(control) == nullptr) return;
   LRESULT code = DialogCode(control);
   bool push = (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
-  ShowDefaultButton(dialog, push ? control : nullptr);
+  // The focus first: it may activate the dialog, whose activation restores its own focus.
   SetFocus(control);
+  ShowDefaultButton(dialog, push ? control : nullptr);
   if (code & DLGC_HASSETSEL) SendMessageW(control, EM_SETSEL, 0, -1);
 }
 

@@ -50,6 +50,7 @@ constexpr UINT MFT_RIGHTORDER = 0x00002000;
 constexpr UINT MFT_RIGHTJUSTIFY = MF_RIGHTJUSTIFY;
 constexpr UINT MFS_UNCHECKED = 0x00000000;
 constexpr UINT MFS_UNHILITE = 0x00000000;
+constexpr DWORD ERROR_MENU_ITEM_NOT_FOUND = 1456;
 
 // ---------------------------------------------------------------------------
 // Functions
