@@ -557,3 +557,4 @@ void InitCommonControls();
 #include "platform/win32/gdi_text_api.h"
 #include "platform/win32/resources_api.h"
 #include "platform/win32/user_api.h"
+#include "platform/win32/comctl_api.h"
