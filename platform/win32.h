@@ -559,3 +559,4 @@ void InitCommonControls();
 #include "platform/win32/user_api.h"
 #include "platform/win32/dialog_api.h"
 #include "platform/win32/controls_api.h"
+#include "platform/win32/comctl_api.h"
