@@ -570,7 +570,6 @@ class DatePicker {
     GetWindowRect(window_, &picker);
     int x = (style_ & DTS_RIGHTALIGN) ? picker.right - width : picker.left;
     calendar_ = calendar;
-    original_ = value_;
     NMHDR header{};
     SendNotify(window_, DTN_DROPDOWN, &header);
     if (!IsWindow(calendar)) {
@@ -610,7 +609,6 @@ class DatePicker {
   HFONT calendar_font_ = nullptr;
   CalendarNames names_ = UserCalendarNames();
   SYSTEMTIME value_{};
-  SYSTEMTIME original_{};
   bool has_value_ = true;
   DWORD range_flags_ = 0;
   SYSTEMTIME range_min_{};

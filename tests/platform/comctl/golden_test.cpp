@@ -36,9 +36,7 @@ class ComctlGoldenTest : public CommonControlTest {
     SendMessageW(picker_, WM_SETFONT, reinterpret_cast<WPARAM>(bold_), TRUE);
     SYSTEMTIME date{2026, 12, 1, 7, 0, 0, 0, 0};
     SendMessageW(picker_, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&date));
-    SYSTEMTIME today = date;
     SetFocus(picker_);
-    (void)today;
     return parent_;
   }
 
