@@ -59,7 +59,10 @@ RECT DialogWindowRect(const DialogTemplate& t, DWORD style, DWORD ex_style, SIZE
   r.bottom = r.top + MulDiv(t.cy, base.cy, 8);
   AdjustWindowRectEx(&r, style, FALSE, ex_style);
   if (style & WS_CHILD) return r;  // in the parent's client coordinates
-  LONG width = r.right - r.left, height = r.bottom - r.top;
+  // A top-level window keeps its pixels here: a template asking for more than the screen
+  // (up to 32767 dialog units a side) gets the screen's size, the part Windows would show.
+  LONG width = std::min<LONG>(r.right - r.left, GetSystemMetrics(SM_CXSCREEN));
+  LONG height = std::min<LONG>(r.bottom - r.top, GetSystemMetrics(SM_CYSCREEN));
   RECT area = WorkArea();
   if (t.style & DS_CENTER) {
     r.left = area.left + ((area.right - area.left) - width) / 2;
