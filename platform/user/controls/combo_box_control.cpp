@@ -329,6 +329,12 @@ LRESULT ComboProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) 
     auto* state = new ComboState;
     state->window = window;
     AttachState(window, state);
+    // The scroll styles belong to the drop-down list: the combo box itself never shows a
+    // scroll bar, as in Windows.
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    if (style & (WS_VSCROLL | WS_HSCROLL)) {
+      SetWindowLongW(window, GWL_STYLE, style & ~static_cast<LONG>(WS_VSCROLL | WS_HSCROLL));
+    }
     return DefWindowProcW(window, message, wparam, lparam);
   }
   ComboState* s = Find(window);
