@@ -11,9 +11,12 @@
 namespace platform {
 namespace {
 
+// The window system never paints more than this of a side (see window_geometry.h).
+constexpr LONG kMostSide = 4096;
+
 void Resize(HeadlessDriver::Shown& shown) {
-  std::int32_t w = std::max<LONG>(shown.info.rect.right - shown.info.rect.left, 0);
-  std::int32_t h = std::max<LONG>(shown.info.rect.bottom - shown.info.rect.top, 0);
+  std::int32_t w = std::clamp<LONG>(shown.info.rect.right - shown.info.rect.left, 0, kMostSide);
+  std::int32_t h = std::clamp<LONG>(shown.info.rect.bottom - shown.info.rect.top, 0, kMostSide);
   if (w == shown.width && h == shown.height) return;
   shown.width = w;
   shown.height = h;

@@ -110,8 +110,10 @@ HWND CreateWindowExW(DWORD ex_style, LPCWSTR class_name, LPCWSTR window_name, DW
     width = overlapped ? screen.cx * 3 / 4 : 0;
     height = overlapped ? screen.cy * 3 / 4 : 0;
   }
-  width = std::max(width, 0);
-  height = std::max(height, 0);
+  x = ClampCoordinate(x);
+  y = ClampCoordinate(y);
+  width = ClampSize(width);
+  height = ClampSize(height);
 
   HWND handle = AddWindow(std::move(record));
   if (handle == nullptr) return nullptr;

@@ -65,7 +65,8 @@ BOOL SetWindowPos(HWND window, HWND insert_after, int x, int y, int width, int h
   RECT current = ParentRelative(*w, w->window_rect);
   if (w->visible() && (flags & SWP_SHOWWINDOW)) flags &= ~SWP_SHOWWINDOW;
   if (!w->visible() && (flags & SWP_HIDEWINDOW)) flags &= ~SWP_HIDEWINDOW;
-  WINDOWPOS pos{window, insert_after, x, y, std::max(width, 0), std::max(height, 0), flags};
+  WINDOWPOS pos{window,           insert_after,      ClampCoordinate(x), ClampCoordinate(y),
+                ClampSize(width), ClampSize(height), flags};
   if (flags & SWP_NOMOVE) {
     pos.x = current.left;
     pos.y = current.top;
@@ -79,8 +80,10 @@ BOOL SetWindowPos(HWND window, HWND insert_after, int x, int y, int width, int h
     w = FindWindowRecord(window);
     if (w == nullptr) return FALSE;
   }
-  pos.cx = std::max(pos.cx, 0);
-  pos.cy = std::max(pos.cy, 0);
+  pos.x = ClampCoordinate(pos.x);
+  pos.y = ClampCoordinate(pos.y);
+  pos.cx = ClampSize(pos.cx);
+  pos.cy = ClampSize(pos.cy);
   flags = pos.flags;
 
   POINT origin = ClientOrigin(w->parent);

@@ -6,7 +6,8 @@
 //   client edge      sunken 3-D edge (2 px) inside that; static edge: 1 px sunken
 //   caption          a horizontal gradient from COLOR_ACTIVECAPTION to
 //                    COLOR_GRADIENTACTIVECAPTION (the inactive pair when the window is not
-//                    active), the title in the bold caption font, the close box, and a
+//                    active), the small icon (the window's, its class's or the system's
+//                    application icon), the title in the bold caption font, the close box, and a
 //                    1 px button-face line below
 // Where each part lies comes from caption_layout.h, like hit testing.
 #include <algorithm>
@@ -105,6 +106,15 @@ void PaintCaption(HDC dc, const Window& w, const CaptionLayout& layout) {
             DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
   SelectObject(dc, old_font);
   DeleteObject(font);
+
+  // The small icon: the window's, else its class's, else the system's application icon.
+  if (layout.icon.right > layout.icon.left) {
+    HICON icon = w.icon_small != nullptr ? w.icon_small : w.icon_big;
+    if (icon == nullptr) icon = LoadIconW(nullptr, IDI_APPLICATION);
+    if (icon != nullptr) {
+      DrawIconEx(dc, layout.icon.left, layout.icon.top, icon, 16, 16, 0, nullptr, DI_NORMAL);
+    }
+  }
 
   if (layout.close_box.right > layout.close_box.left) {
     bool no_close = w.window_class && (w.window_class->style & CS_NOCLOSE);

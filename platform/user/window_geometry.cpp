@@ -1,5 +1,7 @@
 #include "platform/user/window_geometry.h"
 
+#include <algorithm>
+
 #include "platform/user/window_links.h"
 #include "platform/user/window_table.h"
 
@@ -38,10 +40,13 @@ void SizeBitmap(Window& window) {
     return;
   }
   if (!window.bitmap) window.bitmap = std::make_shared<WindowBitmap>();
-  LONG w = window.window_rect.right - window.window_rect.left;
-  LONG h = window.window_rect.bottom - window.window_rect.top;
+  LONG w = std::min<LONG>(window.window_rect.right - window.window_rect.left, kMostBitmapSide);
+  LONG h = std::min<LONG>(window.window_rect.bottom - window.window_rect.top, kMostBitmapSide);
   if (window.bitmap->width != w || window.bitmap->height != h) window.bitmap->Resize(w, h);
 }
+
+int ClampCoordinate(int value) { return std::clamp(value, -32767, 32767); }
+int ClampSize(int value) { return std::clamp(value, 0, 32767); }
 
 void PlaceWindowRect(Window& window, const RECT& screen_rect) {
   RECT old_window = window.window_rect;

@@ -17,7 +17,14 @@ void PlaceWindowRect(Window& window, const RECT& screen_rect);
 // top-level window), as WINDOWPOS and WM_NCCALCSIZE carry it.
 RECT ParentRelative(const Window& window, const RECT& screen_rect);
 
-// Makes the top-level bitmap match the window rectangle.
+// Makes the top-level bitmap match the window rectangle (at most kMostBitmapSide pixels a
+// side: what lies beyond is never drawn).
 void SizeBitmap(Window& window);
+constexpr int kMostBitmapSide = 4096;
+
+// Positions and sizes as the window system keeps them: coordinates within +-32767 and
+// sizes within 0..32767, so that no sum overflows whatever a caller passes.
+int ClampCoordinate(int value);
+int ClampSize(int value);
 
 }  // namespace platform::user

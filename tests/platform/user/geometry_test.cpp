@@ -155,3 +155,22 @@ TEST_F(WindowTest, TreeQueries) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WindowTest, AbsurdPlacesAndSizesAreKeptInBounds) {
+  HWND top = CreateWindowExW(0, kClass, u"", WS_POPUP | WS_VISIBLE, 0x7FFFFFFF, -0x7FFFFFFF,
+                             0x7FFFFFFF, 0x7FFFFFFF, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(top, nullptr);
+  RECT r;
+  GetWindowRect(top, &r);
+  EXPECT_EQ(r.left, 32767);
+  EXPECT_EQ(r.right - r.left, 32767);
+  EXPECT_TRUE(SetWindowPos(top, nullptr, -0x7FFFFFFF, 0, -5, 0x7FFFFFFF, SWP_NOZORDER));
+  GetWindowRect(top, &r);
+  EXPECT_EQ(r.left, -32767);
+  EXPECT_EQ(r.right, r.left);
+  Pump();  // paints a window larger than any bitmap without trouble
+}
+
+}  // namespace
