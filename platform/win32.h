@@ -556,3 +556,7 @@ void InitCommonControls();
 #include "platform/win32/gdi_shapes_api.h"
 #include "platform/win32/gdi_text_api.h"
 #include "platform/win32/resources_api.h"
+#include "platform/win32/user_api.h"
+#include "platform/win32/dialog_api.h"
+#include "platform/win32/controls_api.h"
+#include "platform/win32/comctl_api.h"

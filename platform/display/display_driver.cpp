@@ -2,9 +2,11 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
+#include <thread>
 
 #include "platform/display/headless_driver.h"
 #include "platform/display/script.h"
@@ -21,6 +23,13 @@ bool InTerminal() {
 }
 
 }  // namespace
+
+// Backends without an input source of their own have nothing to wait on but the time.
+void DisplayDriver::WaitForInput(DWORD timeout_ms) {
+  constexpr DWORD kLongestNap = 50;
+  DWORD nap = timeout_ms < kLongestNap ? timeout_ms : kLongestNap;
+  std::this_thread::sleep_for(std::chrono::milliseconds(nap));
+}
 
 DisplayKind ChooseDisplayKind(const char* requested, bool x11_usable, bool in_terminal) {
   std::string_view wanted = requested == nullptr ? "" : requested;

@@ -15,12 +15,23 @@
 // - Whatever a backend changes in the user's surroundings (terminal modes, the screen)
 //   is put back before it returns, and also when the process ends or is interrupted.
 // - Backends do not write the transcript's message-box lines: MessageBoxW does, the
-//   same way for all of them.
+//   same way for all of them; nor its window lines, which the window system writes.
+//
+// Top-level windows: the window system tells the backend when one appears (WindowShown),
+// when its title, place or style change (WindowChanged), when pixels of it change
+// (WindowPainted, with the damaged rectangle in window coordinates and the window's
+// whole bitmap, frame included), when one is activated and when one goes (WindowHidden
+// on hiding or destruction). Input comes back through PollInput, which never blocks:
+// PeekMessageW calls it whenever the thread's queue has nothing else to give.
+// WaitForInput blocks until input may be ready or `timeout_ms` passed (GetMessageW,
+// WaitMessage); it always returns.
 #pragma once
 
 #include <memory>
 #include <string>
 
+#include "platform/display/keyboard_layout.h"
+#include "platform/gdi/pixel_surface.h"
 #include "platform/win32.h"
 
 namespace platform {
@@ -35,11 +46,66 @@ struct MessageBoxRequest {
 
 enum class DisplayKind { kX11, kTty, kHeadless };
 
+struct TopLevelWindowInfo {
+  HWND window = nullptr;
+  RECT rect{};             // screen coordinates, frame included
+  std::string title;       // UTF-8
+  std::string class_name;  // UTF-8
+  HWND owner = nullptr;
+  DWORD style = 0;
+  DWORD ex_style = 0;
+  HICON icon = nullptr;
+};
+
+// What a backend reports. Keys carry the virtual-key code, the PC scan code (bit 8 set for
+// an extended key) and the character the keyboard layout gives for them (0 for none);
+// points are in screen coordinates.
+enum class InputKind {
+  kKeyDown,
+  kKeyUp,
+  kMouseMove,
+  kMouseDown,
+  kMouseUp,
+  kMouseWheel,
+  kCloseRequest,  // the window manager's close button or a scripted `close`
+  kFocusLost,     // the display took the keyboard away from `window`
+  kFocusGained,
+  kPressText,     // scripts: click the control showing `text` in the active window
+  kClickId,       // scripts: click the control with `id` in the active window
+  kScriptEnded,   // scripts: used up while the program waits; nothing more will come
+};
+
+enum class MouseButton { kLeft, kRight, kMiddle };
+
+struct InputEvent {
+  InputKind kind = InputKind::kKeyDown;
+  HWND window = nullptr;  // the top-level window concerned; null: the active one
+  UINT virtual_key = 0;
+  UINT scan_code = 0;
+  char32_t character = 0;
+  POINT point{0, 0};
+  MouseButton button = MouseButton::kLeft;
+  int wheel_delta = 0;
+  int id = 0;
+  std::string text;  // UTF-8
+};
+
 class DisplayDriver {
  public:
   virtual ~DisplayDriver() = default;
   virtual DisplayKind kind() const = 0;
   virtual int RunMessageBox(const MessageBoxRequest& request) = 0;
+
+  virtual SIZE ScreenSize() const { return SIZE{1024, 768}; }
+  virtual const KeyboardLayout& Layout() const { return KeyboardLayout::UnitedStates(); }
+  virtual void WindowShown(const TopLevelWindowInfo& /*info*/) {}
+  virtual void WindowChanged(const TopLevelWindowInfo& /*info*/) {}
+  virtual void WindowPainted(HWND /*window*/, const RECT& /*damaged*/,
+                             const gdi::PixelSurface& /*pixels*/) {}
+  virtual void WindowActivated(HWND /*window*/) {}
+  virtual void WindowHidden(HWND /*window*/) {}
+  virtual bool PollInput(InputEvent* /*event*/) { return false; }
+  virtual void WaitForInput(DWORD timeout_ms);
 
   // The factory: the backend for this process's surroundings. `transcript` outlives it.
   static std::unique_ptr<DisplayDriver> Create(Transcript& transcript);

@@ -4,6 +4,8 @@
 #include <memory>
 #include <mutex>
 
+#include "platform/gdi/screen_dc.h"
+
 namespace platform {
 namespace {
 
@@ -38,7 +40,15 @@ Transcript& CurrentTranscript() {
 DisplayDriver& CurrentDisplay() {
   DisplaySession& session = Session();
   std::lock_guard hold(session.lock);
-  if (!session.driver) session.driver = DisplayDriver::Create(TranscriptLocked(session));
+  if (!session.driver) {
+    session.driver = DisplayDriver::Create(TranscriptLocked(session));
+    // GDI's screen (GetDeviceCaps, GetDC(NULL)) is the display's.
+    SIZE size = session.driver->ScreenSize();
+    gdi::ScreenInfo screen = gdi::GetScreenInfo();
+    screen.width = size.cx;
+    screen.height = size.cy;
+    gdi::SetScreenInfo(screen);
+  }
   return *session.driver;
 }
 

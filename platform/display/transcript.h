@@ -18,6 +18,7 @@ class JsonObject {
   }
   JsonObject& Add(std::string_view key, long long number);
   JsonObject& Add(std::string_view key, const std::vector<std::string>& texts);
+  JsonObject& Add(std::string_view key, const std::vector<JsonObject>& objects);
   JsonObject& AddFlag(std::string_view key, bool value);
   // The object's text, without a line end.
   std::string Text() const { return body_ + "}"; }

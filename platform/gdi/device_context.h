@@ -58,10 +58,13 @@ struct DcState {
   int bk_mode = 2;           // OPAQUE
   int rop2 = 13;             // R2_COPYPEN
   int poly_fill_mode = 1;    // ALTERNATE
+  int arc_direction = 1;     // AD_COUNTERCLOCKWISE
   int stretch_mode = 1;      // BLACKONWHITE
   UINT text_align = 0;       // TA_LEFT | TA_TOP | TA_NOUPDATECP
   POINT current_position{0, 0};
   POINT brush_origin{0, 0};
+  COLORREF dc_brush_color = 0xFFFFFF;  // the colour of the DC_BRUSH stock brush
+  COLORREF dc_pen_color = 0x000000;    // the colour of the DC_PEN stock pen
 };
 
 class DeviceContext : public GdiObject {
@@ -81,8 +84,22 @@ class DeviceContext : public GdiObject {
   bool has_visible = false;
   int logical_dpi = 96;       // LOGPIXELSX / LOGPIXELSY
   HWND window = nullptr;      // window DCs
+  // A monochrome surface (a memory DC with a 1-bpp bitmap selected): painting stores
+  // black or white only, and blits convert colours as GDI does.
+  bool monochrome = false;
 
   PixelSurface Surface() const { return surface_source ? surface_source() : PixelSurface{}; }
+
+  // Whoever changes state.clip, visible, has_visible or surface_offset calls this, so
+  // painting recomputes its cached clip in surface coordinates.
+  void ClipChanged() { ++clip_version; }
+  std::uint64_t clip_version = 0;
+  struct DeviceClipCache {
+    std::uint64_t version = ~std::uint64_t{0};
+    std::int32_t width = -1, height = -1;
+    std::vector<RECT> rects;  // surface coordinates
+  };
+  DeviceClipCache clip_cache;
 };
 
 // The live DC of a handle, or null (the caller fails as GDI does).

@@ -8,34 +8,27 @@
 
 namespace platform::gdi {
 
-int GetFontObjectW(HGDIOBJ font, int size, void* buffer) {
-  const FontObject* object = Find<FontObject>(font);
-  if (object == nullptr) return 0;
-  if (buffer == nullptr) return sizeof(LOGFONTW);
+int FontObject::Describe(int size, void* buffer, bool wide) const {
+  const int needed = wide ? sizeof(LOGFONTW) : sizeof(LOGFONTA);
+  if (buffer == nullptr) return needed;
   if (size <= 0) return 0;
-  const int copied = std::min<int>(size, sizeof(LOGFONTW));
-  std::memcpy(buffer, &object->logfont(), static_cast<std::size_t>(copied));
-  return copied;
-}
-
-int GetFontObjectA(HGDIOBJ font, int size, void* buffer) {
-  const FontObject* object = Find<FontObject>(font);
-  if (object == nullptr) return 0;
-  if (buffer == nullptr) return sizeof(LOGFONTA);
-  if (size <= 0) return 0;
-  const LOGFONTW& wide = object->logfont();
+  const int copied = std::min(size, needed);
+  if (wide) {
+    std::memcpy(buffer, &logfont(), static_cast<std::size_t>(copied));
+    return copied;
+  }
+  const LOGFONTW& source = logfont();
   LOGFONTA narrow{};
-  std::memcpy(&narrow, &wide, offsetof(LOGFONTW, lfFaceName));
+  std::memcpy(&narrow, &source, offsetof(LOGFONTW, lfFaceName));
   std::size_t length = 0;
-  while (length < LF_FACESIZE && wide.lfFaceName[length] != 0) ++length;
-  // A name that needs more than 31 bytes in the ANSI code page is cut to what fits,
-  // whole characters only.
+  while (length < LF_FACESIZE && source.lfFaceName[length] != 0) ++length;
+  // A name that needs more than 31 bytes in the ANSI code page (UTF-8) is cut to what
+  // fits, whole characters only.
   char name[LF_FACESIZE * 3] = {};
-  ConversionResult converted = Utf16ToUtf8(wide.lfFaceName, length, name, sizeof(name), false);
+  ConversionResult converted = Utf16ToUtf8(source.lfFaceName, length, name, sizeof(name), false);
   std::size_t bytes = std::min<std::size_t>(converted.length, LF_FACESIZE - 1);
   while (bytes > 0 && (static_cast<unsigned char>(name[bytes]) & 0xC0) == 0x80) --bytes;
   std::memcpy(narrow.lfFaceName, name, bytes);
-  const int copied = std::min<int>(size, sizeof(LOGFONTA));
   std::memcpy(buffer, &narrow, static_cast<std::size_t>(copied));
   return copied;
 }

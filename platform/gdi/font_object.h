@@ -5,6 +5,7 @@
 
 #include "platform/gdi/gdi_object.h"
 #include "platform/gdi/realized_font.h"
+#include "platform/gdi/stock_fonts.h"
 #include "platform/win32.h"
 
 namespace platform::gdi {
@@ -22,19 +23,14 @@ class FontObject : public GdiObject {
   const LOGFONTW& logfont() const { return realized_->logfont(); }
   const RealizedFont& realized() const { return *realized_; }
 
+  // GetObjectW / GetObjectA: the LOGFONTW, or a LOGFONTA whose name is cut to whole
+  // characters within 31 bytes.
+  int Describe(int size, void* buffer, bool wide) const override;
+
  private:
   std::shared_ptr<const RealizedFont> realized_;
 };
 
-// GetObjectW / GetObjectA of a font: copies min(size, sizeof(LOGFONTx)) bytes of its
-// LOGFONT to `buffer`, or with a null buffer returns the size needed. 0 when `font` is
-// not a live font.
-int GetFontObjectW(HGDIOBJ font, int size, void* buffer);
-int GetFontObjectA(HGDIOBJ font, int size, void* buffer);
-
-// The stock font of a GetStockObject index (OEM_FIXED_FONT … DEFAULT_GUI_FONT), made on
-// first use; null for other indices.
-HFONT StockFont(int index);
 // The LOGFONT of a stock font index (SYSTEM_FONT's for an unknown index).
 LOGFONTW StockLogFont(int index);
 

@@ -14,6 +14,9 @@
 
 namespace platform::gdi {
 
+class GdiObject;
+HGDIOBJ AddObject(std::unique_ptr<GdiObject> object);
+
 class GdiObject {
  public:
   explicit GdiObject(DWORD type) : type_(type) {}
@@ -23,15 +26,26 @@ class GdiObject {
 
   DWORD type() const { return type_; }  // an OBJ_ value
   bool stock() const { return stock_; }
+  HGDIOBJ handle() const { return handle_; }  // as HandleOf
   void MarkStock() { stock_ = true; }
   // How many device contexts have it selected: a selected bitmap cannot be selected
   // into a second DC, and DeleteObject of a selected object is deferred as in GDI.
   int selected_count = 0;
   bool delete_pending = false;
 
+  // GetObjectW / GetObjectA of this object: with a null buffer the bytes it needs, else
+  // the bytes written (at most `size`); 0 when the buffer is too small or the type has no
+  // description. `wide` tells GetObjectW (LOGFONTW) from GetObjectA (LOGFONTA).
+  virtual int Describe(int size, void* buffer, bool wide) const {
+    (void)size, (void)buffer, (void)wide;
+    return 0;
+  }
+
  private:
+  friend HGDIOBJ AddObject(std::unique_ptr<GdiObject> object);
   DWORD type_;
   bool stock_ = false;
+  HGDIOBJ handle_ = nullptr;  // set once by AddObject: HandleOf needs no search
 };
 
 // Adds an object and returns its handle, or null (ERROR_NOT_ENOUGH_MEMORY) when the table
@@ -58,5 +72,9 @@ HGDIOBJ HandleOf(const GdiObject* object);
 
 // How many non-stock objects are alive: lets tests prove that nothing leaks.
 int LiveObjectCount();
+
+// Calls `visit` for every live object of type T (GdiFlush writes DIB sections back). The
+// table stays locked meanwhile: `visit` must not add or remove objects.
+void ForEachObject(DWORD type, void (*visit)(GdiObject& object));
 
 }  // namespace platform::gdi

@@ -20,6 +20,7 @@ struct Icon {
   bool is_icon = true;          // false: a cursor
   POINT hotspot{0, 0};          // cursors; the centre for icons
   bool has_alpha = false;       // false: the mask says what shows
+  bool monochrome = false;      // a 1-bpp image: GetIconInfo gives no colour bitmap
   bool shared = false;          // LR_SHARED: DestroyIcon leaves it alone
   std::vector<std::uint32_t> argb;  // width * height, top-down
   std::vector<std::uint8_t> mask;   // width * height, 1 = transparent

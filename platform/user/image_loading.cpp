@@ -1,6 +1,8 @@
 // LoadImageW: the image type picks the loader.
 #include "platform/user/image_loading.h"
 
+#include "platform/user/bitmap_loading.h"
+
 namespace platform {
 namespace {
 
@@ -41,6 +43,8 @@ extern "C" HANDLE LoadImageW(HINSTANCE instance, LPCWSTR name, UINT type, int cx
     return nullptr;
   }
   switch (type) {
+    case IMAGE_BITMAP:
+      return platform::LoadBitmapImage(instance, name, cx, cy, flags);
     case IMAGE_ICON:
       return platform::LoadIconOrCursor(instance, name, true, cx, cy, flags);
     case IMAGE_CURSOR:

@@ -46,31 +46,6 @@ constexpr BYTE TMPF_VECTOR = 0x02;
 constexpr BYTE TMPF_TRUETYPE = 0x04;
 constexpr BYTE TMPF_DEVICE = 0x08;
 
-// Stock fonts (GetStockObject).
-constexpr int OEM_FIXED_FONT = 10;
-constexpr int ANSI_FIXED_FONT = 11;
-constexpr int ANSI_VAR_FONT = 12;
-constexpr int SYSTEM_FONT = 13;
-constexpr int DEVICE_DEFAULT_FONT = 14;
-constexpr int SYSTEM_FIXED_FONT = 16;
-constexpr int DEFAULT_GUI_FONT = 17;
-
-// SetTextAlign / GetTextAlign.
-constexpr UINT TA_NOUPDATECP = 0;
-constexpr UINT TA_UPDATECP = 1;
-constexpr UINT TA_LEFT = 0;
-constexpr UINT TA_RIGHT = 2;
-constexpr UINT TA_CENTER = 6;
-constexpr UINT TA_TOP = 0;
-constexpr UINT TA_BOTTOM = 8;
-constexpr UINT TA_BASELINE = 24;
-constexpr UINT TA_RTLREADING = 256;
-constexpr UINT TA_MASK = TA_BASELINE + TA_CENTER + TA_UPDATECP + TA_RTLREADING;
-
-// Background modes (SetBkMode).
-constexpr int TRANSPARENT = 1;
-constexpr int OPAQUE = 2;
-
 // ExtTextOut options.
 constexpr UINT ETO_OPAQUE = 0x0002;
 constexpr UINT ETO_CLIPPED = 0x0004;

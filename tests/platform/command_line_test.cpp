@@ -20,6 +20,7 @@ TEST(CommandLine, QuotesTheProgramNameWithoutEscapes) {
       {"/tmp/x/vestralino", "/tmp/x/vestralino"},
       {"/tmp/my dir/vestralino", "\"/tmp/my dir/vestralino\""},
       {"", "\"\""},
+      {"a\tb", "\"a\tb\""},
       {"C:\\my dir\\", "\"C:\\my dir\\\""},
       {"we\"ird", "weird"},  // a quote cannot be carried; it is dropped
   };
@@ -34,6 +35,8 @@ TEST(CommandLine, QuotesArgumentsSoTheySplitBack) {
   } cases[] = {
       {"", "\"\""},
       {"a\\b", "a\\b"},              // no quoting needed, no doubling
+      {"tab\there", "\"tab\there\""},
+      {"new\nline", "\"new\nline\""},
       {"a\\\\b c", "\"a\\\\b c\""},  // backslashes not before a quote stay single
       {"say \"hi\"", "\"say \\\"hi\\\"\""},
       {"x\\\"y", "\"x\\\\\\\"y\""},            // x\"y -> "x\\\"y"

@@ -22,6 +22,14 @@ TEST(ErrnoMap, TranslatesAsTheFileServicesExpect) {
       {ENOTDIR, IoDirection::kNone, ERROR_PATH_NOT_FOUND},
       {EACCES, IoDirection::kNone, ERROR_ACCESS_DENIED},
       {EISDIR, IoDirection::kNone, ERROR_ACCESS_DENIED},
+      {EPERM, IoDirection::kNone, ERROR_ACCESS_DENIED},
+      {EMFILE, IoDirection::kNone, ERROR_TOO_MANY_OPEN_FILES},
+      {EROFS, IoDirection::kNone, ERROR_WRITE_PROTECT},
+      {EBADF, IoDirection::kNone, ERROR_INVALID_HANDLE},
+      {EINVAL, IoDirection::kNone, ERROR_INVALID_PARAMETER},
+      {ENAMETOOLONG, IoDirection::kNone, ERROR_FILENAME_EXCED_RANGE},
+      {ENOMEM, IoDirection::kNone, ERROR_NOT_ENOUGH_MEMORY},
+      {EDQUOT, IoDirection::kWrite, ERROR_DISK_FULL},
       {ENOSPC, IoDirection::kWrite, ERROR_DISK_FULL},
       {EFBIG, IoDirection::kWrite, ERROR_DISK_FULL},
       {EIO, IoDirection::kWrite, ERROR_WRITE_FAULT},
@@ -47,6 +55,7 @@ TEST(Paths, WindowsFormsMapToPosixPaths) {
     const char* posix;
   } cases[] = {
       {"C:\\dir\\quembral.log", "/dir/quembral.log"},
+      {"c:/dir/f", "/dir/f"},
       {"\\dir\\f", "/dir/f"},
       {"dir\\f", "dir/f"},
       {"C:", "."},

@@ -56,6 +56,8 @@ TEST(Find, PatternsSelectTheirNames) {
   EXPECT_EQ(error, ERROR_PATH_NOT_FOUND);
   EXPECT_TRUE(Find(d + "/*/x", &error).empty());  // wildcards only in the last part
   EXPECT_EQ(error, ERROR_INVALID_NAME);
+  EXPECT_TRUE(Find(d + "/", &error).empty());  // a directory, not the entries in it
+  EXPECT_EQ(error, ERROR_FILE_NOT_FOUND);
 }
 
 TEST(Find, DataDescribesTheEntry) {
@@ -69,12 +71,26 @@ TEST(Find, DataDescribesTheEntry) {
   EXPECT_EQ(Narrow(data.cFileName), "f");
   EXPECT_EQ(data.dwFileAttributes, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
   EXPECT_EQ(data.nFileSizeLow, 5u);
+  // Written after 2001 (file time high part 0x01C0...) and not in the far future.
+  EXPECT_GT(data.ftLastWriteTime.dwHighDateTime, 0x01C00000u);
+  EXPECT_LT(data.ftLastWriteTime.dwHighDateTime, 0x03000000u);
   // A find handle is closed by FindClose only, and only once.
   EXPECT_FALSE(CloseHandle(search));
   EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
   EXPECT_TRUE(FindClose(search));
   EXPECT_FALSE(FindNextFileW(search, &data));
   EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+}
+
+TEST(Find, FileHandlesAreNotFindHandles) {
+  testing_support::TempDir dir;
+  const HANDLE file = file_test::Open(dir / "f", GENERIC_READ, 0);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  WIN32_FIND_DATAW data;
+  EXPECT_FALSE(FindNextFileW(file, &data));
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+  EXPECT_FALSE(FindClose(file));
+  EXPECT_TRUE(CloseHandle(file));
 }
 
 // Deleting each file as it is reported, as a pattern delete does, skips none of them.

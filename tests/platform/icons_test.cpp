@@ -1,6 +1,9 @@
 // Icons and cursors: loading from the resources this program carries, from .ico files,
 // the system's, the choice of size, and the life of handles.
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
@@ -71,13 +74,13 @@ struct SizeRow {
 
 TEST_F(Icons, LoadImageGivesTheRequestedSize) {
   const SizeRow rows[] = {
-      {32, 32, 0, 32, 32},    {16, 16, 0, 16, 16},      {48, 48, 0, 48, 48},
-      {24, 24, 0, 24, 24},    {0, 0, 0, 32, 32},        {0, 0, LR_DEFAULTSIZE, 32, 32},
-      {300, 300, 0, 300, 300}, {128, 128, 0, 128, 128},
+      {32, 32, 0, 32, 32},     {16, 16, 0, 16, 16},     {48, 48, 0, 48, 48},
+      {24, 24, 0, 24, 24},     {0, 0, 0, 128, 128},     {0, 0, LR_DEFAULTSIZE, 32, 32},
+      {300, 300, 0, 300, 300}, {128, 128, 0, 128, 128}, {0, 16, 0, 128, 16},
   };
   for (const SizeRow& row : rows) {
-    HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), u"#200", IMAGE_ICON, row.cx, row.cy,
-                             row.flags);
+    HANDLE icon =
+        LoadImageW(GetModuleHandleW(nullptr), u"#200", IMAGE_ICON, row.cx, row.cy, row.flags);
     ASSERT_NE(icon, nullptr) << row.cx;
     EXPECT_EQ(SizeOf(icon).cx, row.width) << row.cx;
     EXPECT_EQ(SizeOf(icon).cy, row.height) << row.cx;
@@ -86,11 +89,12 @@ TEST_F(Icons, LoadImageGivesTheRequestedSize) {
 }
 
 TEST_F(Icons, TheIconIsTransparentAroundItsPage) {
-  HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(200), IMAGE_ICON, 32, 32, 0));
+  HICON icon = static_cast<HICON>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(200), IMAGE_ICON, 32, 32, 0));
   const platform::Icon* found = platform::FindIcon(icon);
   ASSERT_NE(found, nullptr);
   EXPECT_TRUE(found->has_alpha);
-  EXPECT_EQ(found->Alpha(0, 31), 0u);   // below the page, left of its shadow
+  EXPECT_EQ(found->Alpha(0, 31), 0u);  // below the page, left of its shadow
   EXPECT_EQ(found->Alpha(16, 20), 255u);
   DestroyIcon(icon);
 }
@@ -120,22 +124,22 @@ TEST_F(Icons, MissingNamesAndWrongArgumentsFail) {
 TEST_F(Icons, SharedIconsAreMadeOnceAndOutliveDestroyIcon) {
   HANDLE first = LoadImageW(GetModuleHandleW(nullptr), u"streak", IMAGE_ICON, 16, 16, LR_SHARED);
   ASSERT_NE(first, nullptr);
-  EXPECT_EQ(LoadImageW(GetModuleHandleW(nullptr), u"STREAK", IMAGE_ICON, 16, 16, LR_SHARED),
-            first);
+  EXPECT_EQ(LoadImageW(GetModuleHandleW(nullptr), u"STREAK", IMAGE_ICON, 16, 16, LR_SHARED), first);
   EXPECT_TRUE(DestroyIcon(static_cast<HICON>(first)));
   EXPECT_EQ(SizeOf(first).cx, 16);
   live_before_ = platform::LiveIconCount();  // shared icons live for the process
 }
 
 TEST_F(Icons, DestroyIconRefusesDeadAndForeignHandles) {
-  HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), u"#200", IMAGE_ICON,
-                                             16, 16, 0));
+  HICON icon =
+      static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), u"#200", IMAGE_ICON, 16, 16, 0));
   HICON copy = CopyIcon(icon);
   ASSERT_NE(copy, nullptr);
   EXPECT_TRUE(DestroyIcon(icon));
   EXPECT_EQ(SizeOf(copy).cx, 16);  // a copy is an icon of its own
   EXPECT_TRUE(DestroyIcon(copy));
-  for (HICON dead : {icon, copy, static_cast<HICON>(nullptr), reinterpret_cast<HICON>(0x40000001)}) {
+  for (HICON dead :
+       {icon, copy, static_cast<HICON>(nullptr), reinterpret_cast<HICON>(0x40000001)}) {
     SetLastError(0);
     EXPECT_FALSE(DestroyIcon(dead));
     EXPECT_EQ(GetLastError(), ERROR_INVALID_CURSOR_HANDLE);
@@ -144,8 +148,8 @@ TEST_F(Icons, DestroyIconRefusesDeadAndForeignHandles) {
 }
 
 TEST_F(Icons, TheSystemIconsAndCursorsExist) {
-  for (LPCWSTR id : {IDI_APPLICATION, IDI_ERROR, IDI_QUESTION, IDI_WARNING, IDI_INFORMATION,
-                     IDI_WINLOGO}) {
+  for (LPCWSTR id :
+       {IDI_APPLICATION, IDI_ERROR, IDI_QUESTION, IDI_WARNING, IDI_INFORMATION, IDI_WINLOGO}) {
     HICON icon = LoadIconW(nullptr, id);
     EXPECT_EQ(SizeOf(icon).cx, 32) << reinterpret_cast<ULONG_PTR>(id);
     EXPECT_EQ(LoadIconW(nullptr, id), icon);
@@ -166,23 +170,30 @@ TEST_F(Icons, TheSystemIconsAndCursorsExist) {
 }
 
 TEST(IconDirectory, LookupPicksTheNearestLargerSize) {
-  std::vector<BYTE> group = ResourceBytes(u"#200", RT_GROUP_ICON);
+  // "streak" holds images 101 and 102, of 16 and 32 px; group 200 only image 1, of 128 px.
+  std::vector<BYTE> streak = ResourceBytes(u"streak", RT_GROUP_ICON);
+  std::vector<BYTE> group200 = ResourceBytes(u"#200", RT_GROUP_ICON);
   const struct {
     int cx;
-    int id;  // images 1..4 are 16, 32, 48, 256 px
-  } rows[] = {{16, 1}, {32, 2}, {20, 2}, {33, 3}, {100, 4}, {300, 4}, {0, 2}, {1, 1}};
+    int streak_id;
+    int group200_id;
+  } rows[] = {{16, 101, 1},  {32, 102, 1}, {20, 102, 1}, {33, 102, 1},
+              {300, 102, 1}, {0, 102, 1},  {1, 101, 1},  {128, 102, 1}};
   for (const auto& row : rows) {
-    EXPECT_EQ(LookupIconIdFromDirectoryEx(group.data(), TRUE, row.cx, row.cx, 0), row.id)
+    EXPECT_EQ(LookupIconIdFromDirectoryEx(streak.data(), TRUE, row.cx, row.cx, 0), row.streak_id)
+        << row.cx;
+    EXPECT_EQ(LookupIconIdFromDirectoryEx(group200.data(), TRUE, row.cx, row.cx, 0),
+              row.group200_id)
         << row.cx;
   }
-  EXPECT_EQ(LookupIconIdFromDirectory(group.data(), TRUE), 2);
-  EXPECT_EQ(LookupIconIdFromDirectoryEx(group.data(), FALSE, 32, 32, 0), 0);  // not cursors
+  EXPECT_EQ(LookupIconIdFromDirectory(streak.data(), TRUE), 102);
+  EXPECT_EQ(LookupIconIdFromDirectoryEx(group200.data(), FALSE, 32, 32, 0), 0);  // not cursors
 }
 
 TEST_F(Icons, IcoFilesLoadAndMalformedOnesFailCleanly) {
   const std::vector<BYTE> good = IcoFileOfGroup200();
-  HANDLE icon = LoadImageW(nullptr, WriteFile("good.ico", good).c_str(), IMAGE_ICON, 48, 48,
-                           LR_LOADFROMFILE);
+  HANDLE icon =
+      LoadImageW(nullptr, WriteFile("good.ico", good).c_str(), IMAGE_ICON, 48, 48, LR_LOADFROMFILE);
   EXPECT_EQ(SizeOf(icon).cx, 48);
   DestroyIcon(static_cast<HICON>(icon));
 
@@ -191,25 +202,27 @@ TEST_F(Icons, IcoFilesLoadAndMalformedOnesFailCleanly) {
     change(bytes);
     return bytes;
   };
-  const std::size_t image16 = 6 + 16 * 4;  // the 16 px DIB comes first
+  const std::size_t image = 6 + 16;  // the one 128 px DIB
   const std::vector<std::vector<BYTE>> malformed = {
       {},
       std::vector<BYTE>(good.begin(), good.begin() + 5),
-      std::vector<BYTE>(good.begin(), good.begin() + 40),             // entries cut short
-      std::vector<BYTE>(good.begin(), good.begin() + image16 + 100),  // images cut short
-      broken([](auto& b) { b[0] = 1; }),                              // idReserved
-      broken([](auto& b) { b[2] = 2; }),                              // a cursor file
-      broken([](auto& b) { b[4] = 200; }),                            // more entries than bytes
-      broken([&](auto& b) { b[6 + 12 + 3] = 0x7F; }),                 // offset far beyond
-      broken([&](auto& b) { b[image16 + 14] = 7; }),                  // 7 bits per pixel
-      broken([&](auto& b) { b[image16 + 8] = 0xFF; b[image16 + 11] = 0x7F; }),  // height
-      broken([&](auto& b) { b[image16 + 16] = 3; }),                  // compressed
+      std::vector<BYTE>(good.begin(), good.begin() + 20),           // the entry cut short
+      std::vector<BYTE>(good.begin(), good.begin() + image + 100),  // images cut short
+      broken([](auto& b) { b[0] = 1; }),                            // idReserved
+      broken([](auto& b) { b[2] = 2; }),                            // a cursor file
+      broken([](auto& b) { b[4] = 200; }),                          // more entries than bytes
+      broken([&](auto& b) { b[6 + 12 + 3] = 0x7F; }),               // offset far beyond
+      broken([&](auto& b) { b[image + 14] = 7; }),                  // 7 bits per pixel
+      broken([&](auto& b) {
+        b[image + 8] = 0xFF;
+        b[image + 11] = 0x7F;
+      }),                                           // height
+      broken([&](auto& b) { b[image + 16] = 3; }),  // compressed
   };
   for (std::size_t i = 0; i < malformed.size(); ++i) {
     const std::u16string path = WriteFile("bad" + std::to_string(i) + ".ico", malformed[i]);
-    // The 16 px image is the one asked for, so a damaged one cannot be passed over.
-    EXPECT_EQ(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE), nullptr)
-        << i;
+    // The only image is damaged, so there is nothing to fall back on.
+    EXPECT_EQ(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE), nullptr) << i;
   }
   SetLastError(0);
   EXPECT_EQ(LoadImageW(nullptr, u"/no/such/file.ico", IMAGE_ICON, 16, 16, LR_LOADFROMFILE),
@@ -218,55 +231,94 @@ TEST_F(Icons, IcoFilesLoadAndMalformedOnesFailCleanly) {
 }
 
 TEST(IconImage, CreateIconFromResourceRefusesTruncatedImages) {
-  const std::vector<BYTE> image = ResourceBytes(MAKEINTRESOURCEW(2), RT_ICON);
+  const std::vector<BYTE> image = ResourceBytes(MAKEINTRESOURCEW(1), RT_ICON);
   for (DWORD size : {DWORD{0}, DWORD{39}, DWORD{40}, static_cast<DWORD>(image.size() - 1)}) {
     std::vector<BYTE> cut(image.begin(), image.begin() + size);
-    EXPECT_EQ(CreateIconFromResourceEx(cut.data(), size, TRUE, 0x30000, 0, 0, 0), nullptr)
-        << size;
+    EXPECT_EQ(CreateIconFromResourceEx(cut.data(), size, TRUE, 0x30000, 0, 0, 0), nullptr) << size;
   }
   std::vector<BYTE> copy = image;
-  HICON icon = CreateIconFromResourceEx(copy.data(), static_cast<DWORD>(copy.size()), TRUE,
-                                        0x30000, 0, 0, 0);
-  EXPECT_EQ(SizeOf(icon).cx, 32);
+  HICON icon = CreateIconFromResourceEx(copy.data(), static_cast<DWORD>(copy.size()), TRUE, 0x30000,
+                                        0, 0, 0);
+  EXPECT_EQ(SizeOf(icon).cx, 128);
   DestroyIcon(icon);
 }
 
-// Halving, the slow way: each pixel the alpha-weighted mean of its 2 x 2 block.
-std::uint32_t HalvedPixel(const platform::Icon& icon, int x, int y) {
-  std::uint64_t a = 0, r = 0, g = 0, b = 0;
-  for (int dy = 0; dy < 2; ++dy) {
-    for (int dx = 0; dx < 2; ++dx) {
-      const std::uint32_t p = icon.argb[(2 * y + dy) * icon.width + 2 * x + dx];
-      const std::uint32_t alpha = p >> 24;
+// Shrinking, the slow way: each target pixel sums every source pixel with the 2-D weight
+// of the cubic, stretched by the scale, over premultiplied colours.
+double Cubic(double x) {
+  x = std::fabs(x);
+  return x < 1   ? 1.5 * x * x * x - 2.5 * x * x + 1
+         : x < 2 ? -0.5 * x * x * x + 2.5 * x * x - 4 * x + 2
+                 : 0;
+}
+
+std::uint32_t ShrunkPixel(const platform::Icon& icon, int width, int height, int x, int y) {
+  const double sx = static_cast<double>(icon.width) / width;
+  const double sy = static_cast<double>(icon.height) / height;
+  double a = 0, r = 0, g = 0, b = 0, total = 0;
+  for (int v = 0; v < icon.height; ++v) {
+    for (int u = 0; u < icon.width; ++u) {
+      const double w =
+          Cubic((u + 0.5 - (x + 0.5) * sx) / sx) * Cubic((v + 0.5 - (y + 0.5) * sy) / sy);
+      const std::uint32_t p = icon.argb[v * icon.width + u];
+      const double alpha = (p >> 24) * w;
       a += alpha;
       r += ((p >> 16) & 0xFF) * alpha;
       g += ((p >> 8) & 0xFF) * alpha;
       b += (p & 0xFF) * alpha;
+      total += w;
     }
   }
-  if (a == 0) return 0;
-  return static_cast<std::uint32_t>((a + 2) / 4) << 24 |
-         static_cast<std::uint32_t>((r + a / 2) / a) << 16 |
-         static_cast<std::uint32_t>((g + a / 2) / a) << 8 | static_cast<std::uint32_t>((b + a / 2) / a);
+  auto byte = [](double v) {
+    return static_cast<std::uint32_t>(std::clamp(std::lround(v), 0L, 255L));
+  };
+  const std::uint32_t alpha = byte(a / total);
+  if (alpha == 0) return 0;
+  return alpha << 24 | byte(r / a) << 16 | byte(g / a) << 8 | byte(b / a);
 }
 
-TEST(IconImage, ResizingMatchesTheBlockAverageReference) {
+TEST(IconImage, ShrinkingMatchesTheSlowCubicReference) {
   std::mt19937 random(2024);
   for (int round = 0; round < 20; ++round) {
     platform::Icon icon;
-    icon.width = icon.height = 2 * (1 + static_cast<int>(random() % 8));
+    icon.width = 4 + static_cast<int>(random() % 13);
+    icon.height = 4 + static_cast<int>(random() % 13);
     icon.has_alpha = true;
     for (int i = 0; i < icon.width * icon.height; ++i) {
-      icon.argb.push_back(random() % 3 == 0 ? 0 : static_cast<std::uint32_t>(random()));
+      icon.argb.push_back(random() % 3 == 0 ? 0
+                                            : static_cast<std::uint32_t>(random()) | 0x80000000);
       icon.mask.push_back(icon.argb.back() >> 24 == 0);
     }
-    auto half = platform::ResizedIcon(icon, icon.width / 2, icon.height / 2);
-    for (int y = 0; y < half->height; ++y) {
-      for (int x = 0; x < half->width; ++x) {
-        ASSERT_EQ(half->argb[y * half->width + x], HalvedPixel(icon, x, y)) << round;
+    const int width = 1 + static_cast<int>(random() % icon.width);
+    const int height = 1 + static_cast<int>(random() % icon.height);
+    auto small = platform::ResizedIcon(icon, width, height);
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        const std::uint32_t got = small->argb[y * width + x];
+        const std::uint32_t want = ShrunkPixel(icon, width, height, x, y);
+        for (int shift : {24, 16, 8, 0}) {
+          ASSERT_LE(std::abs(static_cast<int>((got >> shift) & 0xFF) -
+                             static_cast<int>((want >> shift) & 0xFF)),
+                    1)
+              << round << ": " << x << "," << y << " " << std::hex << got << " " << want;
+        }
       }
     }
   }
+}
+
+TEST(IconImage, GrowingByWholeNumbersRepeatsPixels) {
+  platform::Icon icon;
+  icon.width = 2;
+  icon.height = 1;
+  icon.has_alpha = true;
+  icon.argb = {0x80FF0000, 0xFF00FF00};
+  icon.mask = {0, 0};
+  auto big = platform::ResizedIcon(icon, 6, 2);
+  EXPECT_EQ(big->argb,
+            (std::vector<std::uint32_t>{0x80FF0000, 0x80FF0000, 0x80FF0000, 0xFF00FF00, 0xFF00FF00,
+                                        0xFF00FF00, 0x80FF0000, 0x80FF0000, 0x80FF0000, 0xFF00FF00,
+                                        0xFF00FF00, 0xFF00FF00}));
 }
 
 }  // namespace

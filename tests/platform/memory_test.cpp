@@ -71,6 +71,20 @@ TEST(GlobalMemory, ZeroInitialisedBlocksAreZero) {
   }
 }
 
+TEST(GlobalMemory, AnEmptyBlockIsStillABlock) {
+  void* fixed = GlobalAlloc(GMEM_FIXED, 0);
+  EXPECT_NE(fixed, nullptr);
+  EXPECT_EQ(GlobalFree(fixed), nullptr);
+}
+
+TEST(Threads, EachThreadHasItsOwnId) {
+  const DWORD mine = GetCurrentThreadId();
+  EXPECT_EQ(mine, GetCurrentThreadId());
+  DWORD theirs = mine;
+  std::thread([&] { theirs = GetCurrentThreadId(); }).join();
+  EXPECT_NE(theirs, mine);
+}
+
 TEST(GlobalMemory, FailuresAndBadFreesAreReported) {
   SetLastError(0);
   EXPECT_EQ(GlobalAlloc(GMEM_FIXED, ~SIZE_T{0}), nullptr);

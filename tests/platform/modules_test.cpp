@@ -42,6 +42,7 @@ TEST(Modules, NamesAreMatchedWithoutCaseAndWithOrWithoutDll) {
   const HMODULE executable = GetModuleHandleW(nullptr);
   ASSERT_NE(executable, nullptr);
   EXPECT_NE(executable, kernel);
+  EXPECT_EQ(GetModuleHandleA(nullptr), executable);
   EXPECT_EQ(platform::ExecutableModule(), executable);
 }
 
@@ -64,6 +65,11 @@ TEST(Modules, GetProcAddressFindsTheExportedCalls) {
   EXPECT_EQ(init, &InitCommonControlsEx);
   const HMODULE kernel = GetModuleHandleW(u"KERNEL32");
   EXPECT_EQ(As<DWORD()>(GetProcAddress(kernel, "GetTickCount")), &GetTickCount);
+  // Looked up at run time by the disk-space service, which quietly falls back without them.
+  for (const char* name : {"GetDiskFreeSpaceExW", "GetDiskFreeSpaceExA", "GetDiskFreeSpaceA"}) {
+    EXPECT_NE(GetProcAddress(kernel, name), nullptr) << name;
+  }
+  EXPECT_NE(GetProcAddress(comctl, "InitCommonControls"), nullptr);
 
   struct Missing {
     HMODULE module;

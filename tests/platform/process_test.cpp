@@ -18,7 +18,10 @@ TEST(GetVersionExA, ReportsTheNtFamilyForEitherSizeOnly) {
     ASSERT_TRUE(GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&info))) << size;
     EXPECT_EQ(info.dwPlatformId, VER_PLATFORM_WIN32_NT);
     EXPECT_EQ(info.dwMajorVersion, 10u);
+    EXPECT_EQ(info.dwMinorVersion, 0u);
+    EXPECT_EQ(info.dwBuildNumber, 19045u);
     EXPECT_STREQ(info.szCSDVersion, "");
+    if (size == sizeof info) EXPECT_EQ(info.wProductType, VER_NT_WORKSTATION);
   }
   for (DWORD size : {0u, 147u, 149u, 156u + 4u}) {
     OSVERSIONINFOA info;
@@ -38,9 +41,13 @@ TEST(GetStartupInfoA, GivesNoShowStateSoTheDefaultApplies) {
   GetStartupInfoA(&info);
   EXPECT_EQ(info.cb, sizeof(STARTUPINFOA));
   EXPECT_EQ(info.dwFlags & STARTF_USESHOWWINDOW, 0u);
+  EXPECT_EQ(info.lpReserved2, nullptr);
+  EXPECT_EQ(info.cbReserved2, 0);
 }
 
 TEST(CommonControls, RegistrationAccumulatesClassBits) {
+  InitCommonControls();  // before the requests below, which include its classes
+  EXPECT_EQ(platform::RegisteredCommonControlClasses() & ICC_WIN95_CLASSES, ICC_WIN95_CLASSES);
   const DWORD before = platform::RegisteredCommonControlClasses();
   INITCOMMONCONTROLSEX wrong_size{12, ICC_LINK_CLASS};
   EXPECT_FALSE(InitCommonControlsEx(&wrong_size));

@@ -92,35 +92,28 @@ TEST(Resources, TheManifestIsTheFileByteForByte) {
 }
 
 TEST(Resources, TheIconGroupDirectoryIsStoredAsWindowsStoresIt) {
+  // Icon group 200 holds one 128 x 128 image of 32 bits per pixel, kept as a DIB.
   const std::vector<BYTE> group = ResourceBytes(u"#200", RT_GROUP_ICON);
-  ASSERT_EQ(group.size(), 6u + 4 * 14);
-  EXPECT_EQ(Word(group, 0), 0);  // idReserved
-  EXPECT_EQ(Word(group, 2), 1);  // idType: icon
-  EXPECT_EQ(Word(group, 4), 4);  // idCount
-  const int sizes[] = {16, 32, 48, 256};
-  for (int i = 0; i < 4; ++i) {
-    const std::size_t at = 6 + 14 * static_cast<std::size_t>(i);
-    EXPECT_EQ(group[at], sizes[i] % 256) << i;      // bWidth (0 means 256)
-    EXPECT_EQ(group[at + 1], sizes[i] % 256) << i;  // bHeight
-    EXPECT_EQ(group[at + 2], 0) << i;               // bColorCount
-    EXPECT_EQ(Word(group, at + 4), 1) << i;         // wPlanes
-    EXPECT_EQ(Word(group, at + 6), 32) << i;        // wBitCount
-    const WORD id = Word(group, at + 12);           // nID of the RT_ICON
-    const std::vector<BYTE> image = ResourceBytes(MAKEINTRESOURCEW(id), RT_ICON);
-    EXPECT_EQ(Dword(group, at + 8), image.size()) << i;  // dwBytesInRes
-    ASSERT_GE(image.size(), 40u) << i;
-    if (sizes[i] == 256) {
-      EXPECT_EQ(std::memcmp(image.data(), "\x89PNG\r\n\x1a\n", 8), 0);
-      continue;
-    }
-    // BITMAPINFOHEADER with colour and mask stacked, then the XOR and AND bits.
-    const DWORD n = static_cast<DWORD>(sizes[i]);
-    EXPECT_EQ(Dword(image, 0), 40u);
-    EXPECT_EQ(Dword(image, 4), n);
-    EXPECT_EQ(Dword(image, 8), 2 * n);
-    EXPECT_EQ(Word(image, 14), 32);
-    EXPECT_EQ(image.size(), 40 + n * n * 4 + ((n + 31) / 32) * 4 * n) << i;
-  }
+  ASSERT_EQ(group.size(), 6u + 14);
+  EXPECT_EQ(Word(group, 0), 0);    // idReserved
+  EXPECT_EQ(Word(group, 2), 1);    // idType: icon
+  EXPECT_EQ(Word(group, 4), 1);    // idCount
+  EXPECT_EQ(group[6], 128);        // bWidth
+  EXPECT_EQ(group[7], 128);        // bHeight
+  EXPECT_EQ(group[8], 0);          // bColorCount
+  EXPECT_EQ(Word(group, 10), 1);   // wPlanes
+  EXPECT_EQ(Word(group, 12), 32);  // wBitCount
+  const WORD id = Word(group, 18);  // nID of the RT_ICON
+  const std::vector<BYTE> image = ResourceBytes(MAKEINTRESOURCEW(id), RT_ICON);
+  EXPECT_EQ(Dword(group, 14), image.size());  // dwBytesInRes
+  ASSERT_GE(image.size(), 40u);
+  // BITMAPINFOHEADER with colour and mask stacked, then the XOR and AND bits.
+  EXPECT_EQ(Dword(image, 0), 40u);
+  EXPECT_EQ(Dword(image, 4), 128u);
+  EXPECT_EQ(Dword(image, 8), 256u);
+  EXPECT_EQ(Word(image, 14), 32);
+  EXPECT_EQ(Dword(image, 16), BI_RGB);
+  EXPECT_EQ(image.size(), 40u + 128 * 128 * 4 + 16 * 128);
 }
 
 TEST(Resources, BitmapsAreStoredWithoutTheirFileHeader) {

@@ -14,9 +14,14 @@ TEST(ScriptTest, ParsesLinesWithTheirNumbersAndTrimmedText) {
       "press Try Again  \r\n"
       "key \xc3\xb1\n"
       "   close\n"
-      "type\n");
+      "type\n"
+      "key Tab\n"
+      "key alt+F4\n"
+      "answer cancel\n"
+      "type 05/12/2026 x\n"
+      "capture out/box.png\n");
   EXPECT_TRUE(parsed.problems.empty());
-  ASSERT_EQ(parsed.actions.size(), 4u);
+  ASSERT_EQ(parsed.actions.size(), 9u);
   const auto& a = parsed.actions;
   EXPECT_EQ(a[0].text, "Try Again");
   EXPECT_EQ(a[0].line, 3);
@@ -24,6 +29,12 @@ TEST(ScriptTest, ParsesLinesWithTheirNumbersAndTrimmedText) {
   EXPECT_EQ(a[2].verb, ScriptVerb::kClose);
   EXPECT_EQ(a[3].verb, ScriptVerb::kType);
   EXPECT_EQ(a[3].text, "");
+  EXPECT_EQ(a[4].key, (BoxKey{KeyName::kTab, 0}));
+  EXPECT_EQ(a[5].key, (BoxKey{KeyName::kAltF4, 0}));
+  EXPECT_EQ(a[6].number, IDCANCEL);
+  EXPECT_EQ(a[7].text, "05/12/2026 x");
+  EXPECT_EQ(a[8].verb, ScriptVerb::kCapture);
+  EXPECT_EQ(a[8].text, "out/box.png");
 }
 
 TEST(ScriptTest, BadLinesAreReportedAndLeftOut) {
@@ -36,6 +47,15 @@ TEST(ScriptTest, BadLinesAreReportedAndLeftOut) {
     ASSERT_EQ(parsed.actions.size(), 2u) << line;
     EXPECT_EQ(parsed.actions[1].line, 3);
   }
+}
+
+TEST(ScriptTest, HandsOutActionsOnceEach) {
+  Script script(ParseScript("close\nanswer ok\n").actions);
+  ASSERT_NE(script.Next(), nullptr);
+  ASSERT_NE(script.Next(), nullptr);
+  EXPECT_TRUE(script.used_up());
+  EXPECT_EQ(script.Next(), nullptr);
+  EXPECT_EQ(Script().Next(), nullptr);
 }
 
 }  // namespace

@@ -161,6 +161,7 @@ TEST(StringBlockCache, KeepsPerClassWithinTheBoundAndOnlyWhileOpen) {
   ASSERT_TRUE(cache.Keep(block, 20));
   EXPECT_EQ(cache.Take(16), nullptr);  // another class
   EXPECT_EQ(cache.Take(257), nullptr);
+  EXPECT_EQ(StringBlockCache::BlockSize(257), 257u);  // past the largest class: exact
   EXPECT_EQ(cache.Take(32), block);
   EXPECT_EQ(cache.Take(32), nullptr);
 

@@ -20,8 +20,11 @@ TEST(TerminalKeysTest, DecodesWhatTerminalsSend) {
   const Case cases[] = {
       {"\t", true, DecodeStatus::kKey, KeyName::kTab, 1},
       {"\r", true, DecodeStatus::kKey, KeyName::kEnter, 1},
+      {"\n", true, DecodeStatus::kKey, KeyName::kEnter, 1},
       {" x", true, DecodeStatus::kKey, KeyName::kSpace, 1},
       {"\x1b[A", true, DecodeStatus::kKey, KeyName::kUp, 3},
+      {"\x1b[B", true, DecodeStatus::kKey, KeyName::kDown, 3},
+      {"\x1b[15~", true, DecodeStatus::kIgnored, KeyName::kCharacter, 5},  // F5
       {"\x1bOC", true, DecodeStatus::kKey, KeyName::kRight, 3},
       {"\x1b[D\x1b[C", true, DecodeStatus::kKey, KeyName::kLeft, 3},
       {"\x1b[Z", true, DecodeStatus::kKey, KeyName::kLeft, 3},
@@ -33,6 +36,7 @@ TEST(TerminalKeysTest, DecodesWhatTerminalsSend) {
       {"\x1b[1;", false, DecodeStatus::kIgnored, KeyName::kCharacter, 4},
       {"\x1bx", true, DecodeStatus::kKey, KeyName::kEscape, 1},
       {"\x03", true, DecodeStatus::kIgnored, KeyName::kCharacter, 1},
+      {"\x7f", true, DecodeStatus::kIgnored, KeyName::kCharacter, 1},
       {"\xc3\xb1y", true, DecodeStatus::kIgnored, KeyName::kCharacter, 2},
       {"\xe2\x82", true, DecodeStatus::kNeedMore, KeyName::kCharacter, 0},
       {"\xe2\x82", false, DecodeStatus::kIgnored, KeyName::kCharacter, 2},

@@ -53,6 +53,10 @@ TEST(SystemTimeToFileTime, DayNumbers) {
       {Date(1970, 1, 1), 134774},
       {Date(2026, 12, 5), 155566},
   };
+  // wDayOfWeek is not looked at.
+  SYSTEMTIME odd = Date(2026, 12, 5);
+  odd.wDayOfWeek = 77;
+  EXPECT_EQ(UnitsOf(odd), 155566 * kUnitsPerDay);
   for (const auto& c : cases) {
     EXPECT_EQ(UnitsOf(c.date), c.day_number * kUnitsPerDay) << c.date.wYear << "-" << c.date.wMonth;
   }
@@ -75,6 +79,7 @@ TEST(SystemTimeToFileTime, RefusesInvalidTimesAndLeavesTheOutput) {
   const SYSTEMTIME invalid[] = {
       Date(1600, 12, 31), Date(30828, 1, 1), Date(2026, 13, 1),    Date(2026, 4, 31),
       Date(2023, 2, 29),  Date(1900, 2, 29), Date(2026, 1, 1, 24), Date(2026, 1, 1, 0, 0, 0, 1000),
+      Date(2026, 1, 1, 0, 0, 60), Date(2026, 1, 0),  Date(2026, 1, 1, 0, 60),
   };
   for (const SYSTEMTIME& t : invalid) {
     FILETIME f{0x1234, 0x5678};
@@ -84,9 +89,10 @@ TEST(SystemTimeToFileTime, RefusesInvalidTimesAndLeavesTheOutput) {
     EXPECT_EQ(f.dwLowDateTime, 0x1234u);
     EXPECT_EQ(f.dwHighDateTime, 0x5678u);
   }
-  const SYSTEMTIME leap_day = Date(2000, 2, 29);
-  FILETIME f{};
-  EXPECT_TRUE(SystemTimeToFileTime(&leap_day, &f));
+  for (const SYSTEMTIME& leap_day : {Date(2000, 2, 29), Date(2024, 2, 29)}) {
+    FILETIME f{};
+    EXPECT_TRUE(SystemTimeToFileTime(&leap_day, &f)) << leap_day.wYear;
+  }
 }
 
 TEST(FileTimeToSystemTime, IsTheInverseAndFillsTheDayOfWeek) {

@@ -89,12 +89,15 @@ TEST_F(FilesTest, RefusedOpensLeaveTheTableAndTheDiskAsTheyWere) {
   const Case cases[] = {
       {"empty name", 1, "", kRandomWrite, 24, error::kBadFileName},
       {"asterisk", 1, "a*b", kRandomWrite, 24, error::kBadFileName},
+      {"question mark", 1, "a?b", kRandomWrite, 24, error::kBadFileName},
       {"negative number", -1, "neg", kRandomWrite, 24, error::kBadFileNameOrNumber},
       {"record length 0", 1, "rl0", kRandomWrite, 0, error::kIllegalFunctionCall},
       {"record length 32769", 1, "big", kRandomWrite, 32769, error::kIllegalFunctionCall},
+      {"input length 0", 1, "in0", Word(file_mode::kInput, 0xA1), 0, error::kIllegalFunctionCall},
       {"input buffer beyond memory", 1, "in4g", Word(file_mode::kInput, 0xA1), 0xFFFFFFFF,
        error::kOutOfMemory},
       {"no mode", 1, "nomode", 0x00A1, 24, error::kBadFileMode},
+      {"two modes", 1, "twomodes", 0x06A1, 24, error::kBadFileMode},
       {"share code 0", 1, "share0", 0x04A0, 24, error::kIllegalFunctionCall},
       {"device mode, missing path", 1, "absent", Word(file_mode::kDevice, kReadWriteShared), 16,
        error::kCommError},
@@ -103,7 +106,12 @@ TEST_F(FilesTest, RefusedOpensLeaveTheTableAndTheDiskAsTheyWere) {
     SCOPED_TRACE(c.what);
     std::string path = c.name.empty() ? "" : PathOf(c.name);
     EXPECT_EQ(Open(c.number, path, c.mode_word, c.record_length), c.expected);
-    EXPECT_EQ(Files().NumberAt(1), -1);
+    // A leftover entry may be freed memory: it is dropped unclosed, as closing it would
+    // free it again and leave later tests looping on a broken list.
+    if (Files().NumberAt(1) != -1) {
+      ADD_FAILURE() << "the refused open left an entry in the table";
+      Files().UnlinkNewest();
+    }
     if (!c.name.empty()) {
       EXPECT_FALSE(PathExists(path));
     }
@@ -154,8 +162,10 @@ TEST_F(FilesTest, FileInfoAnswersEverySelector) {
   EXPECT_EQ(FileInfo(frame_, 7, 99), -1);  // unlisted selectors ask whether it is open
   EXPECT_EQ(FileInfo(frame_, 8, file_info::kMode), file_mode::kBinary);
   EXPECT_EQ(FileInfo(frame_, 7, file_info::kBase), 1);
+  EXPECT_EQ(FileInfo(frame_, 8, file_info::kRecordLength), 1);
+  EXPECT_EQ(FileInfo(frame_, 7, file_info::kDeviceKind), 1);
   EXPECT_EQ(frame_.errors.ErrorCode(), 0);
-  for (std::int32_t selector : {1, -4, -8}) {
+  for (std::int32_t selector : {1, 2, -4, -8}) {
     frame_.errors.ClearError();
     EXPECT_EQ(FileInfo(frame_, 6, selector), 0);
     EXPECT_EQ(frame_.errors.ErrorCode(), error::kBadFileNameOrNumber) << selector;
@@ -219,7 +229,10 @@ TEST_F(FilesTest, OutputFilesEndAtTheirLastWrite) {
   ASSERT_TRUE(WriteFile(other, std::string(50, 'z').data(), 50, &written, nullptr));
   CloseHandle(other);
   FileWriteSpaces(frame_, 1, 11);
+  EXPECT_EQ(Files().Find(1)->column, 11u);
   FileWriteLineEnd(frame_, 1);
+  EXPECT_EQ(Files().Find(1)->column, 0u);
+  EXPECT_EQ(Files().Find(1)->position, 13);
   EXPECT_EQ(Close(1), 0);
   EXPECT_EQ(ReadBytes(path), std::string(11, ' ') + "\r\n");
 

@@ -38,10 +38,12 @@ TEST_F(FileSystemTest, AttributesOfFilesDirectoriesAndMissingPaths) {
   EXPECT_EQ(Attributes(PathOf("folder"), &attributes), 0);
   EXPECT_NE(attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
   EXPECT_EQ(Attributes(PathOf("absent"), &attributes), error::kFileNotFound);
+  EXPECT_EQ(Attributes(PathOf("absent/deeper"), &attributes), error::kFileNotFound);
   EXPECT_EQ(attributes, 0u);
   // A name that exists but holds a wildcard character is refused before any lookup.
   WriteBytes(PathOf("what?"), "x");
   EXPECT_EQ(Attributes(PathOf("what?"), &attributes), error::kBadFileName);
+  EXPECT_EQ(Attributes(PathOf("*"), &attributes), error::kBadFileName);
 }
 
 TEST_F(FileSystemTest, SetAttributesKeepsOnlyTheSettableBits) {
@@ -131,8 +133,13 @@ TEST(OsErrorTest, MapsWin32ErrorsToRunTimeCodes) {
     RuntimeErrorCode code;
   };
   const Case cases[] = {
-      {ERROR_NO_MORE_FILES, 53},    {ERROR_PATH_NOT_FOUND, 76}, {ERROR_LOCK_VIOLATION, 70},
-      {ERROR_HANDLE_DISK_FULL, 61}, {ERROR_ALREADY_EXISTS, 75},  // anything unlisted
+      {ERROR_NO_MORE_FILES, 53},     {ERROR_PATH_NOT_FOUND, 76},  {ERROR_TOO_MANY_OPEN_FILES, 67},
+      {ERROR_LOCK_VIOLATION, 70},    {36, 70},                    {ERROR_INVALID_HANDLE, 57},
+      {ERROR_NOT_ENOUGH_MEMORY, 7},  {ERROR_OUTOFMEMORY, 7},      {ERROR_BAD_LENGTH, 51},
+      {ERROR_INVALID_DRIVE, 68},     {ERROR_NOT_SAME_DEVICE, 74}, {ERROR_NOT_READY, 71},
+      {ERROR_CRC, 72},               {35, 72},                    {ERROR_HANDLE_EOF, 62},
+      {ERROR_HANDLE_DISK_FULL, 61},  {ERROR_DISK_FULL, 61},       {ERROR_INVALID_PARAMETER, 5},
+      {ERROR_ALREADY_EXISTS, 75},  // anything unlisted
   };
   for (const Case& c : cases) EXPECT_EQ(MapOsError(c.win32), c.code) << c.win32;
 }

@@ -124,17 +124,37 @@ TEST_F(FilesTest, TransfersNeedAnOpenRandomOrBinaryFile) {
   ASSERT_EQ(Open(2, PathOf("rnd"), kRandomWrite), 0);
   ArrayTarget array{record, 24, 1};
   EXPECT_EQ(Transfer(2, kWriteRecord | kArray, &array, 24, 1), error::kBadFileMode);
+  // A write on a read-only handle fails in the OS.
+  ASSERT_EQ(Open(3, PathOf("rnd2"), kRandomRead), 0);
+  EXPECT_EQ(Transfer(3, kWriteRecord, record, 24, 1), error::kPermissionDenied);
 }
 
 TEST_F(FilesTest, SizeZeroUsesTheRecordBuffer) {
   const std::string path = PathOf("buffer");
   WriteBytes(path, Records("XY"));
   ASSERT_EQ(Open(1, path, kRandomBoth), 0);
-  ASSERT_EQ(Transfer(1, kReadRecord, nullptr, 0, 2), 0);
+  ASSERT_EQ(Transfer(1, kReadRecord, nullptr, 0, 1.5L), 0);  // ties go to the even record
   char* buffer = Files().Find(1)->buffer();
   EXPECT_EQ(std::string(buffer, 24), std::string(24, 'Y'));
   ASSERT_EQ(Transfer(1, kWriteRecord, nullptr, 0, 1), 0);
   EXPECT_EQ(ReadBytes(path), Records("YY"));
+}
+
+// A raw string is cut to the record; a field without a home string lies in a file's
+// record buffer, and a closed file has none.
+TEST_F(FilesTest, RawAndFieldWritesStayInsideTheRecord) {
+  const std::string path = PathOf("fields");
+  ASSERT_EQ(Open(1, path, kRandomBoth, 10), 0);
+  DynString raw = DynString::Copy(frame_.errors, "0123456789ab");
+  ASSERT_EQ(Transfer(1, kWriteRecord | kDynString | kRawString, &raw, 0, 1), 0);
+  EXPECT_EQ(ReadBytes(path), "0123456789");
+  ASSERT_EQ(Transfer(1, kReadRecord, nullptr, 0, 1), 0);
+  FieldMappedString in_record{nullptr, 1, 8, 2};
+  ASSERT_EQ(Transfer(1, kWriteRecord | kFieldMapped, &in_record, 0, 1), 0);
+  EXPECT_EQ(ReadBytes(path), "8923456789");
+  FieldMappedString of_closed_file{nullptr, 42, 0, 2};
+  EXPECT_EQ(Transfer(1, kWriteRecord | kFieldMapped, &of_closed_file, 0, 1),
+            error::kBadFileNameOrNumber);
 }
 
 TEST_F(FilesTest, VariableLengthStringsCarryALengthPrefix) {
@@ -211,6 +231,9 @@ TEST_F(FilesTest, ArraysOfPlainElementsMoveInOneTransfer) {
   EXPECT_EQ(RecordTransfer(frame_, 1, kReadRecord | kArray, &in, 6, 0), 4u);
   EXPECT_EQ(std::memcmp(read_back, values, sizeof values), 0);
   EXPECT_EQ(read_back[4], 0);
+  ArrayTarget no_size{values, 4, 0};
+  EXPECT_EQ(RecordTransfer(frame_, 1, kWriteRecord | kArray, &no_size, 4, 0), 0u);
+  EXPECT_EQ(frame_.errors.ErrorCode(), 0);
 }
 
 }  // namespace
@@ -235,10 +258,11 @@ TEST(RoundTransferPositionTest, RoundsToNearestWithTiesToEven) {
     EXPECT_TRUE(RoundTransferPosition(c.where, &rounded)) << c.where;
     EXPECT_EQ(rounded, c.expected) << c.where;
   }
-  std::int64_t rounded;
-  // Just below 2^63 the nearest whole number is 2^63, which does not fit.
-  EXPECT_FALSE(RoundTransferPosition(9223372036854775807.5L, &rounded));
-  EXPECT_FALSE(RoundTransferPosition(std::nanl(""), &rounded));
+  // Just below 2^63 the nearest whole number is 2^63, which does not fit, nor does 2^63.
+  for (long double where : {9223372036854775807.5L, 9223372036854775808.0L, std::nanl("")}) {
+    std::int64_t rounded;
+    EXPECT_FALSE(RoundTransferPosition(where, &rounded)) << where;
+  }
 }
 
 }  // namespace

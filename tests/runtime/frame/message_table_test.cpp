@@ -35,6 +35,28 @@ TEST(MessageTableTest, LookupsFollowTheStoredOrder) {
   }
 }
 
+TEST(MessageTableTest, StoredBytesAreTheWholeTable) {
+  // code, length, text ... closed by an entry of length 0.
+  const std::string expected =
+      std::string() + '\x00' + '\x08' + "No Error" + '\x05' + '\x15' + "Illegal function call" +
+      '\x06' + '\x08' + "Overflow" + '\x07' + '\x0d' + "Out of memory" + '\x09' + '\x1e' +
+      "Subscript/Pointer out of range" + '\x0b' + '\x10' + "Division by zero" + '\x18' + '\x0e' +
+      "Device timeout" + '\x33' + '\x0e' + "Internal error" + '\x34' + '\x17' +
+      "Bad file name or number" + '\x35' + '\x0e' + "File not found" + '\x36' + '\x0d' +
+      "Bad file mode" + '\x37' + '\x0c' + "File is open" + '\x39' + '\x10' + "Device I/O error" +
+      '\x3a' + '\x13' + "File already exists" + '\x3d' + '\x09' + "Disk full" + '\x3e' + '\x0e' +
+      "Input past end" + '\x3f' + '\x11' + "Bad record number" + '\x40' + '\x0d' + "Bad file name" +
+      '\x43' + '\x0e' + "Too many files" + '\x44' + '\x12' + "Device unavailable" + '\x45' +
+      '\x0a' + "Comm error" + '\x46' + '\x11' + "Permission denied" + '\x47' + '\x0e' +
+      "Disk not ready" + '\x48' + '\x10' + "Disk media error" + '\x4a' + '\x13' +
+      "Rename across disks" + '\x4b' + '\x16' + "Path/file access error" + '\x4c' + '\x0e' +
+      "Path not found" + '\x62' + '\x14' + "Lumeno Preview error" + '\x63' + '\x0c' +
+      "Object error" + '\xf1' + '\x15' + "Global memory corrupt" + '\xf2' + '\x14' +
+      "String space corrupt" + '\x00' + '\x00';
+  auto stored = StoredMessageTable();
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(stored.data()), stored.size()), expected);
+}
+
 TEST(MessageTableTest, EveryStoredEntryIsFoundByItsCode) {
   auto stored = StoredMessageTable();
   int entries = 0;

@@ -22,6 +22,11 @@ TEST(CommandTailTest, FollowsTheProgramNameRules) {
       {u"\"C:\\My Programs\\v.exe\"   abc", u"abc"},  // blanks inside the quotes: the name
       {u"v.exe", u""},
       {u"v.exe\tabc", u"\tabc"},  // a tab ends the name but is not skipped after it
+      {u"v.exe\x01"
+       u"abc",
+       u"\x01"
+       u"abc"},                  // a control character ends the name, stays
+      {u"\"v.exe\"abc", u"abc"},  // the closing quote ends the name
       {u"\"C:\\v.exe", u""},      // unterminated quote: the search stops at the NUL
       {u"   abc", u"abc"},        // a blank right away: an empty program name, then blanks
   };
@@ -29,11 +34,14 @@ TEST(CommandTailTest, FollowsTheProgramNameRules) {
     EXPECT_EQ(std::u16string(CommandTail(c.line)), std::u16string(c.tail))
         << std::string(c.line, c.line + std::char_traits<char16_t>::length(c.line)).c_str();
   }
+  EXPECT_EQ(std::u16string(CommandTail(nullptr)), u"");
 }
 
 TEST(ShowStateTest, TakesWShowWindowOnlyWhenAskedTo) {
   STARTUPINFOA startup{};
   startup.wShowWindow = SW_HIDE;
+  EXPECT_EQ(InitialShowState(startup), SW_SHOWDEFAULT);
+  startup.dwFlags = 0x40;  // another flag alone
   EXPECT_EQ(InitialShowState(startup), SW_SHOWDEFAULT);
   startup.dwFlags = STARTF_USESHOWWINDOW;
   EXPECT_EQ(InitialShowState(startup), SW_HIDE);
@@ -118,8 +126,11 @@ std::int32_t WatchedAppMain(HINSTANCE instance, HINSTANCE previous, const WCHAR*
   tail_seen = tail;
   show_state_seen = show_state;
   tls_slot_seen = Process().tls_slot;
-  record_seen =
-      CurrentThreadRecord() != nullptr && CurrentThreadRecord() == Process().main_thread_record;
+  // The main thread's record, with the default fonts other threads copy.
+  const ThreadRecord* record = CurrentThreadRecord();
+  record_seen = record != nullptr && record == Process().main_thread_record &&
+                record->default_dialog_font == 1 && record->default_fonts[0] == 1 &&
+                record->default_fonts[1] == 2 && record->default_fonts[2] == 3;
   return 0;
 }
 

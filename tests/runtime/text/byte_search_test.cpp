@@ -116,6 +116,7 @@ TEST(ByteSearchTest, OneBytePatternsAgreeWithTheReferenceAtEveryLength) {
 
 TEST(ByteSearchTest, EmptyPatternsAndShortTextsFindNothing) {
   EXPECT_EQ(FindFirst("abc", ""), kNotFound);
+  EXPECT_EQ(FindLast("abc", ""), kNotFound);
   EXPECT_EQ(CountNonOverlapping("abc", ""), 0u);
   EXPECT_EQ(FindFirst("ab", "abc"), kNotFound);
   EXPECT_EQ(FindFirst("abc", "c", 3), kNotFound);

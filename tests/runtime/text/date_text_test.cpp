@@ -84,6 +84,7 @@ TEST_F(DateTextTest, DateFormSetsTheDayAndKeepsTheTimeOfDay) {
   const Case cases[] = {
       {"3-4/85", 1985, 3, 4},
       {"6/7/79", 2079, 6, 7},
+      {"6/7/1980", 1980, 6, 7},
       {"6/7/2026 garbage", 2026, 6, 7},
   };
   for (const Case& c : cases) {

@@ -16,6 +16,15 @@ std::string Pattern(std::size_t n, char first) {
   return text;
 }
 
+TEST(TextCopiesTest, CopiesEveryLengthExactlyAndNoFurther) {
+  for (std::size_t n = 0; n <= 80; ++n) {
+    const std::string from = Pattern(n, 'a');
+    std::string to(n + 2, '#');  // a guard byte on each side
+    CopyTextBytes(to.data() + 1, from.data(), n);
+    EXPECT_EQ(to, "#" + from + "#") << "length " << n;
+  }
+}
+
 TEST(TextCopiesTest, JoinsOfEveryPairOfShortLengthsMatchStdString) {
   RoutineFrame frame;
   for (std::size_t la = 0; la <= 40; ++la) {

@@ -1,0 +1,49 @@
+// Dates as the date picker and the month calendar show them (platform-internal): the
+// Gregorian arithmetic they need, the names of months and days in the user's language
+// (Spanish for es_*, English otherwise), and the short (dd/MM/yyyy) and long formats cut
+// into fields a user can select.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/win32.h"
+
+namespace platform::comctl {
+
+int DaysInMonth(int year, int month);
+// 0 = Sunday, as SYSTEMTIME::wDayOfWeek.
+int DayOfWeek(int year, int month, int day);
+// A date is valid when its month and day exist (years 1601-9999, as FILETIME allows).
+bool IsValidDate(const SYSTEMTIME& date);
+// -1, 0 or 1 comparing the dates only (the time of day is ignored).
+int CompareDates(const SYSTEMTIME& a, const SYSTEMTIME& b);
+// The date with the day of the week filled in and the time of day kept.
+SYSTEMTIME WithDayOfWeek(SYSTEMTIME date);
+// The date moved by whole days / months (the day clamped to the new month's length).
+SYSTEMTIME AddDays(SYSTEMTIME date, int days);
+SYSTEMTIME AddMonths(SYSTEMTIME date, int months);
+
+struct CalendarNames {
+  bool spanish = false;
+  std::u16string Month(int month) const;        // "diciembre" / "December"
+  std::u16string Weekday(int day_of_week) const; // "lunes" / "Monday"
+  std::u16string WeekdayShort(int day_of_week) const;  // "lu" / "Sun"
+  int FirstDayOfWeek() const { return spanish ? 1 : 0; }  // Monday / Sunday
+  std::u16string MonthTitle(int year, int month) const;  // "diciembre de 2026" / "December 2026"
+  std::u16string TodayLabel() const;                      // "Hoy:" / "Today:"
+};
+CalendarNames UserCalendarNames();
+
+// The displayed date cut into pieces: literal text and the editable fields.
+enum class DateField { kNone, kDay, kMonth, kYear };
+struct DatePiece {
+  std::u16string text;
+  DateField field = DateField::kNone;
+};
+std::vector<DatePiece> ShortDatePieces(const SYSTEMTIME& date);  // dd/MM/yyyy
+std::vector<DatePiece> LongDatePieces(const SYSTEMTIME& date, const CalendarNames& names);
+std::u16string JoinPieces(const std::vector<DatePiece>& pieces);
+std::u16string ShortDateText(const SYSTEMTIME& date);
+
+}  // namespace platform::comctl
