@@ -4,6 +4,7 @@
 #include "app/dates.h"
 #include "app/log_file.h"
 #include "app/program_state.h"
+#include "app/start_day_dialog.h"
 #include "runtime/frame/routine_frame.h"
 #include "runtime/text/date_text.h"
 #include "runtime/text/static_text.h"
@@ -75,8 +76,7 @@ std::int32_t AppMain(HINSTANCE, HINSTANCE, const WCHAR*, int) {
     frame.strings.PopToCBuffer(log_path, kLogPathSize);
   }
   if (!LogFileExists(log_path)) {
-    // The start-day dialog arrives with the dialog toolkit; until then a first run
-    // writes nothing.
+    ShowStartDayDialog(nullptr);
     return 0;
   }
 

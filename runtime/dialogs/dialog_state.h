@@ -123,7 +123,7 @@ struct DialogState {
   HFONT saved_font;  // 0 nothing saved yet; kNoSavedFont: the control had no font
   DialogCallback callback;
   std::int32_t* result_target;  // the modal caller's result variable
-  HANDLE accelerators;          // HACCEL
+  HACCEL accelerators;
   HBRUSH back_brush;
   std::int32_t back_color;
   std::int32_t text_color;

@@ -1,5 +1,7 @@
 #include "runtime/dialogs/record_list.h"
 
+#include "runtime/dialogs/shared_brushes.h"
+
 #include <mutex>
 #include <new>
 #include <utility>
@@ -50,6 +52,7 @@ DialogState* register_record(ErrorState& errors, HWND hwnd, HWND parent, std::ui
   record->kind = kind;
   record->back_color = COLOR_NOT_SET;
   record->text_color = COLOR_NOT_SET;
+  if (IsGraphicKind(kind)) give_graphic_defaults(*record);
 
   RecordList& list = List();
   std::lock_guard hold(list.lock);

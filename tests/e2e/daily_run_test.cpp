@@ -34,14 +34,6 @@ void ExpectWriteError(const RunOutcome& run, const std::string& text) {
   EXPECT_EQ(boxes[1]["style"].number(), 0);
 }
 
-TEST(DailyRun, FirstRunWithoutLogShowsNoBoxAndWritesNothing) {
-  Sandbox box;
-  RunOutcome run = box.Run(kToday, {"answer no"});
-  EXPECT_EQ(run.exit_code, 0) << run.err;
-  EXPECT_TRUE(run.MessageBoxes().empty());
-  EXPECT_FALSE(PathExists(box.log_path()));
-}
-
 TEST(DailyRun, NoAppendsTodayWithTheSameStartDay) {
   Sandbox box;
   const std::string first = LogRecord("01/12/2026", "01/12/2026");
