@@ -6,7 +6,7 @@
 
 namespace runtime { namespace {
 HWND W(std::uintptr_t n) { return reinterpret_cast<HWND>(n * 16); }
-class RecordListTest : public ::testing::Test {
+class GraphicBrushesTest : public ::testing::Test {
  protected:
   void SetUp() override { reset_record_list(); }
   void TearDown() override { reset_record_list(); }
@@ -22,7 +22,7 @@ class RecordListTest : public ::testing::Test {
 namespace runtime {
 namespace {
 
-TEST_F(RecordListTest, GraphicSurfacesShareOneDefaultBrush) {
+TEST_F(GraphicBrushesTest, GraphicSurfacesShareOneDefaultBrush) {
   const int before = platform::gdi::LiveObjectCount();
   DialogState* a = Add(W(1), W(9), IS_CONTROL, kind::kGraphicControl);
   DialogState* b = Add(W(2), W(9), IS_CONTROL, kind::kMemoryBitmap);
@@ -46,7 +46,7 @@ TEST_F(RecordListTest, GraphicSurfacesShareOneDefaultBrush) {
   delete_record(b);
 }
 
-TEST_F(RecordListTest, NonGraphicKindsGetNoDefaults) {
+TEST_F(GraphicBrushesTest, NonGraphicKindsGetNoDefaults) {
   const int before = platform::gdi::LiveObjectCount();
   DialogState* label = Add(W(1), W(9), IS_CONTROL, kind::kLabel);
   EXPECT_EQ(label->graphic.default_brush, nullptr);
