@@ -45,7 +45,8 @@ class DatePicker {
         UpdateText();
         return 0;
       case WM_GETDLGCODE:
-        return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        // While the calendar is down, Enter and Escape belong to it, not to the dialog.
+        return DLGC_WANTARROWS | DLGC_WANTCHARS | (calendar_ ? DLGC_WANTALLKEYS : 0);
       case WM_SETFONT:
         font_ = reinterpret_cast<HFONT>(wparam);
         if (LOWORD(lparam)) InvalidateRect(window_, nullptr, TRUE);

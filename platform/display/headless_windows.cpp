@@ -81,15 +81,41 @@ void HeadlessDriver::WindowHidden(HWND window) {
   if (active_ == window) active_ = nullptr;
 }
 
+// The active window as the screen shows it: with the pop-ups it owns (a drop-down list or
+// calendar) drawn over it where they lie, on the desktop colour where they reach past it.
 void HeadlessDriver::Capture(const ScriptAction& action) {
   const Shown* shown = Find(active_);
   bool written = false;
   if (shown != nullptr && shown->width > 0 && shown->height > 0) {
+    std::vector<const Shown*> layers{shown};
+    RECT bounds = shown->info.rect;
+    for (const auto& [handle, window] : windows_) {
+      if (window.info.owner != active_ || window.width <= 0 || window.height <= 0) continue;
+      layers.push_back(&window);
+      bounds.left = std::min(bounds.left, window.info.rect.left);
+      bounds.top = std::min(bounds.top, window.info.rect.top);
+      bounds.right = std::max(bounds.right, window.info.rect.right);
+      bounds.bottom = std::max(bounds.bottom, window.info.rect.bottom);
+    }
+    const std::int32_t width = bounds.right - bounds.left;
+    const std::int32_t height = bounds.bottom - bounds.top;
+    constexpr std::uint32_t kDesktop = 0x3A6EA5;  // the classic desktop blue
+    std::vector<std::uint32_t> picture(static_cast<std::size_t>(width) * height, kDesktop);
+    for (const Shown* layer : layers) {
+      const std::int32_t dx = layer->info.rect.left - bounds.left;
+      const std::int32_t dy = layer->info.rect.top - bounds.top;
+      for (std::int32_t y = 0; y < layer->height && dy + y < height; ++y) {
+        for (std::int32_t x = 0; x < layer->width && dx + x < width; ++x) {
+          picture[static_cast<std::size_t>(dy + y) * width + dx + x] =
+              layer->pixels[static_cast<std::size_t>(y) * layer->width + x];
+        }
+      }
+    }
     gdi::PixelSurface surface;
-    surface.origin = const_cast<std::uint32_t*>(shown->pixels.data());
-    surface.stride = shown->width;
-    surface.width = shown->width;
-    surface.height = shown->height;
+    surface.origin = picture.data();
+    surface.stride = width;
+    surface.width = width;
+    surface.height = height;
     written = gdi::WritePng(surface, action.text);
     if (!written) {
       std::fprintf(stderr, "vestralino: script line %d: cannot write %s\n", action.line,
@@ -167,6 +193,37 @@ void HeadlessDriver::QueueKeys(const ScriptAction& action) {
       break;
     case KeyName::kCharacter:
       QueueCharacter(action.key.character);
+      break;
+    case KeyName::kShiftTab:
+      QueueKey(VK_SHIFT, true);
+      press(VK_TAB);
+      QueueKey(VK_SHIFT, false);
+      break;
+    case KeyName::kF4:
+      press(VK_F4);
+      break;
+    case KeyName::kAltDown:
+      QueueKey(VK_MENU, true);
+      press(VK_DOWN);
+      QueueKey(VK_MENU, false);
+      break;
+    case KeyName::kHome:
+      press(VK_HOME);
+      break;
+    case KeyName::kEnd:
+      press(VK_END);
+      break;
+    case KeyName::kPageUp:
+      press(VK_PRIOR);
+      break;
+    case KeyName::kPageDown:
+      press(VK_NEXT);
+      break;
+    case KeyName::kBackspace:
+      press(VK_BACK);
+      break;
+    case KeyName::kDelete:
+      press(VK_DELETE);
       break;
   }
 }

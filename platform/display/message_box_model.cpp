@@ -89,8 +89,9 @@ int MessageBoxModel::OnKey(const BoxKey& key) {
         if (button.mnemonic != 0 && button.mnemonic == letter) return button.id;
       }
       return 0;
+    default:
+      return 0;
   }
-  return 0;
 }
 
 int MessageBoxModel::OnCloseRequest() const {

@@ -42,6 +42,16 @@ enum class KeyName {
   kSpace,
   kAltF4,
   kCharacter,
+  // Keys for windows only (a message box ignores them).
+  kShiftTab,
+  kF4,
+  kAltDown,
+  kHome,
+  kEnd,
+  kPageUp,
+  kPageDown,
+  kBackspace,
+  kDelete,
 };
 
 struct BoxKey {

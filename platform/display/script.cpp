@@ -57,6 +57,10 @@ std::optional<BoxKey> ParseKeyName(std::string_view name) {
       {"tab", KeyName::kTab},   {"enter", KeyName::kEnter}, {"escape", KeyName::kEscape},
       {"left", KeyName::kLeft}, {"right", KeyName::kRight}, {"up", KeyName::kUp},
       {"down", KeyName::kDown}, {"space", KeyName::kSpace}, {"alt+f4", KeyName::kAltF4},
+      {"shift+tab", KeyName::kShiftTab}, {"f4", KeyName::kF4}, {"alt+down", KeyName::kAltDown},
+      {"home", KeyName::kHome}, {"end", KeyName::kEnd}, {"pageup", KeyName::kPageUp},
+      {"pagedown", KeyName::kPageDown}, {"backspace", KeyName::kBackspace},
+      {"delete", KeyName::kDelete},
   };
   if (auto character = SingleCharacter(name)) return BoxKey{KeyName::kCharacter, *character};
   std::string lower = Lower(name);

@@ -108,6 +108,11 @@ TEST(FirstRun, TheKeyboardChoosesAnotherStartDay) {
       {{"key Right", "key Up", "press Aceptar"}, "05/01/2026"},
       {{"type 17", "press Aceptar"}, "17/12/2026"},
       {{"key Right", "key Right", "type 2025", "press Aceptar"}, "05/12/2025"},
+      // The drop-down calendar: the arrows move the day, Page Down the month, Enter picks;
+      // Escape closes it and keeps the day.
+      {{"key F4", "key Right", "key Enter", "press Aceptar"}, "06/12/2026"},
+      {{"key Alt+Down", "key PageDown", "key Enter", "press Aceptar"}, "05/01/2027"},
+      {{"key F4", "key Escape", "press Aceptar"}, "05/12/2026"},
   };
   for (const Case& c : cases) {
     Sandbox box;
