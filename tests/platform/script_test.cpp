@@ -38,7 +38,7 @@ TEST(ScriptTest, ParsesLinesWithTheirNumbersAndTrimmedText) {
 }
 
 TEST(ScriptTest, BadLinesAreReportedAndLeftOut) {
-  const char* bad_lines[] = {"frobnicate now", "click 12x", "key Home", "key ab",
+  const char* bad_lines[] = {"frobnicate now", "click 12x", "key Insert", "key ab",
                              "answer maybe",   "close now", "press"};
   for (const char* line : bad_lines) {
     ParsedScript parsed = ParseScript(std::string("answer no\n") + line + "\nanswer yes");
