@@ -7,7 +7,33 @@
 #include <cstdint>
 #include <ctime>
 
+#include "platform/kernel/sleep_granularity.h"
 #include "platform/win32.h"
+
+namespace platform {
+namespace {
+thread_local bool owns_windows = false;
+
+// Sleeps until the first clock tick at least `milliseconds` from now.
+void SleepToTick(DWORD milliseconds) {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  const std::int64_t start = static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+  const std::int64_t earliest = start + static_cast<std::int64_t>(milliseconds) * 1'000'000;
+  const std::int64_t wake =
+      (earliest + kClockTickNanoseconds - 1) / kClockTickNanoseconds * kClockTickNanoseconds;
+  const timespec until{static_cast<time_t>(wake / 1'000'000'000),
+                       static_cast<long>(wake % 1'000'000'000)};
+  while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {
+  }
+}
+}  // namespace
+
+void MarkThreadOwnsWindows() {
+  owns_windows = true;
+}
+
+}  // namespace platform
 
 extern "C" {
 
@@ -19,6 +45,11 @@ void Sleep(DWORD milliseconds) {
   }
   if (milliseconds == INFINITE) {
     for (;;) pause();
+  }
+  if (platform::owns_windows &&
+      static_cast<long>(milliseconds) * 1'000'000 < platform::kClockTickNanoseconds) {
+    platform::SleepToTick(milliseconds);
+    return;
   }
   timespec remaining{static_cast<time_t>(milliseconds / 1000),
                      static_cast<long>(milliseconds % 1000) * 1'000'000};

@@ -7,6 +7,7 @@
 // after each message the record is found again by its handle.
 #include <algorithm>
 
+#include "platform/kernel/sleep_granularity.h"
 #include "platform/user/frame_metrics.h"
 #include "platform/user/message_queue.h"
 #include "platform/user/window_class.h"
@@ -73,6 +74,7 @@ HWND CreateWindowExW(DWORD ex_style, LPCWSTR class_name, LPCWSTR window_name, DW
   Window& w = *record;
   w.window_class = window_class;
   w.thread_id = GetCurrentThreadId();
+  platform::MarkThreadOwnsWindows();
   w.procedure = window_class->procedure;
   w.procedure_ansi = window_class->procedure_ansi;
   w.instance = instance;
