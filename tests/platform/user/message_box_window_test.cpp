@@ -228,9 +228,11 @@ TEST_F(MessageBoxWindowTest, ScriptsPressButtonsByEitherLanguageAndCaptureTheBox
     EXPECT_EQ(MessageBoxW(nullptr, u"t", u"c", c.style), c.answer);
   }
 
-  std::string file = dir_ / "box.png";
+  std::string file = std::getenv("KEEP_PNG") ? std::string("/tmp/message_box.png") : dir_ / "box.png";
   UseScript("capture " + file + "\nanswer yes\n");
-  EXPECT_EQ(MessageBoxW(nullptr, u"Question?", u"Varovozodoz", MB_YESNO), IDYES);
+  EXPECT_EQ(MessageBoxW(nullptr, u"Question?\tWith a tab\r\n\r\nAnd &no prefix", u"Varovozodoz",
+                        MB_YESNOCANCEL | MB_ICONQUESTION),
+            IDYES);
   platform::gdi::PngImage image;
   ASSERT_TRUE(platform::gdi::ReadPng(file, &image));
   EXPECT_GT(image.width, 2 * 75);
