@@ -25,6 +25,9 @@
 // PeekMessageW calls it whenever the thread's queue has nothing else to give.
 // WaitForInput blocks until input may be ready or `timeout_ms` passed (GetMessageW,
 // WaitMessage); it always returns.
+//
+// Message boxes: on the terminal, RunMessageBox draws them; elsewhere MessageBoxW shows
+// a dialog window (TopLevelWindowInfo::message_box) and asks InputEnded while it waits.
 #pragma once
 
 #include <memory>
@@ -55,6 +58,7 @@ struct TopLevelWindowInfo {
   DWORD style = 0;
   DWORD ex_style = 0;
   HICON icon = nullptr;
+  bool message_box = false;  // a MessageBoxW box
 };
 
 // What a backend reports. Keys carry the virtual-key code, the PC scan code (bit 8 set for
@@ -106,6 +110,9 @@ class DisplayDriver {
   virtual void WindowHidden(HWND /*window*/) {}
   virtual bool PollInput(InputEvent* /*event*/) { return false; }
   virtual void WaitForInput(DWORD timeout_ms);
+  // True once no input will ever come again (a used-up script): a message box still
+  // waiting then ends unanswered.
+  virtual bool InputEnded() const { return false; }
 
   // The factory: the backend for this process's surroundings. `transcript` outlives it.
   static std::unique_ptr<DisplayDriver> Create(Transcript& transcript);

@@ -10,7 +10,7 @@
 // (virtual keys and scan codes of the US layout, characters it cannot type arrive as
 // VK_PACKET), `answer WORD` clicks the button of that id, `close` is the window manager's
 // close request, and `capture FILE.png` writes the active window's pixels and goes on to
-// the next action. A used-up script answers every poll with kScriptEnded.
+// the next action. A message box has nothing to type into: `type` leaves it alone. A used-up script answers every poll with kScriptEnded.
 #pragma once
 
 #include <cstdint>
@@ -39,6 +39,7 @@ class HeadlessDriver : public DisplayDriver {
   bool PollInput(InputEvent* event) override;
   // Input is always ready while the script lasts; after it, only time passes.
   void WaitForInput(DWORD timeout_ms) override;
+  bool InputEnded() const override { return pending_.empty() && script_.used_up(); }
 
   // What the display shows of a window: its pixels, 0x00RRGGBB rows top-down.
   struct Shown {

@@ -125,7 +125,9 @@ void HeadlessDriver::Capture(const ScriptAction& action) {
   transcript_.Write(JsonObject()
                         .Add("event", "capture")
                         .Add("file", action.text)
-                        .Add("window", shown != nullptr ? shown->info.class_name : "")
+                        .Add("window", shown == nullptr            ? ""
+                                       : shown->info.message_box ? "messagebox"
+                                                                 : shown->info.class_name)
                         .Add("caption", shown != nullptr ? shown->info.title : "")
                         .AddFlag("written", written));
 }
@@ -260,8 +262,13 @@ bool HeadlessDriver::PollInput(InputEvent* event) {
         pending_.push_back(click);
         break;
       }
-      case ScriptVerb::kKey:
       case ScriptVerb::kType:
+        if (const Shown* shown = Find(active_); shown != nullptr && shown->info.message_box) {
+          break;  // its letters would be taken for mnemonics
+        }
+        QueueKeys(*action);
+        break;
+      case ScriptVerb::kKey:
         QueueKeys(*action);
         break;
       case ScriptVerb::kClose: {

@@ -29,6 +29,7 @@ TopLevelWindowInfo InfoOf(const Window& w) {
   info.style = w.style;
   info.ex_style = w.ex_style;
   info.icon = w.icon_small != nullptr ? w.icon_small : w.icon_big;
+  info.message_box = w.message_box;
   return info;
 }
 
@@ -82,6 +83,7 @@ void DisplayWindowShown(HWND window) {
   if (!IsTopLevel(w)) return;
   w->shown_to_display = true;
   CurrentDisplay().WindowShown(InfoOf(*w));
+  if (w->message_box) return;  // MessageBoxW writes its own line
   if (std::find(PendingLines().begin(), PendingLines().end(), window) == PendingLines().end()) {
     PendingLines().push_back(window);
   }

@@ -24,6 +24,7 @@
 #include "platform/display/display_session.h"
 #include "platform/user/display_link.h"
 #include "platform/user/focus.h"
+#include "platform/user/message_box_window.h"
 #include "platform/user/timers.h"
 #include "platform/user/window_class.h"
 #include "platform/user/window_links.h"
@@ -239,7 +240,8 @@ HWND FindControl(HWND top, const InputEvent& event) {
       if (same) return all[i];
     }
   }
-  return nullptr;
+  // A message box's buttons also answer to their English texts in any language.
+  return FindMessageBoxButton(top, event.text);
 }
 
 void ClickControl(MessageQueue& queue, const InputEvent& event) {

@@ -1,11 +1,14 @@
 // MessageBoxW and MessageBoxA: a modal box on the process's display, recorded in the
-// transcript whatever the backend.
+// transcript whatever the backend. The box is a dialog window (message_box_window.h)
+// wherever windows are shown; the terminal draws its own until it shows windows.
 #include <string>
 #include <vector>
 
 #include "platform/display/display_session.h"
 #include "platform/display/message_box_model.h"
 #include "platform/kernel/text_codecs.h"
+#include "platform/user/message_box_labels.h"
+#include "platform/user/message_box_window.h"
 #include "platform/win32.h"
 
 namespace {
@@ -48,12 +51,22 @@ void RecordInTranscript(const platform::MessageBoxRequest& request, int result) 
                        .Add("result", static_cast<long long>(result)));
 }
 
+// Windows can be shown: a display that shows them and the controls a box is made of.
+bool WindowsCanBeShown() {
+  if (platform::CurrentDisplay().kind() == platform::DisplayKind::kTty) return false;
+  WNDCLASSEXW info{};
+  info.cbSize = sizeof(info);
+  DWORD error = GetLastError();
+  bool ok = GetClassInfoExW(nullptr, u"Button", &info) && GetClassInfoExW(nullptr, u"Static", &info);
+  SetLastError(error);
+  return ok;
+}
+
 }  // namespace
 
 extern "C" {
 
-int MessageBoxW(HWND /*owner: boxes are modal for the whole process here*/, LPCWSTR text,
-                LPCWSTR caption, UINT style) {
+int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT style) {
   platform::MessageBoxRequest request;
   request.caption = caption != nullptr ? WideToUtf8(caption) : kSystemDefaultCaption;
   request.text = WideToUtf8(text);
@@ -63,7 +76,22 @@ int MessageBoxW(HWND /*owner: boxes are modal for the whole process here*/, LPCW
     SetLastError(ERROR_INVALID_MSGBOX_STYLE);
     return 0;
   }
-  int result = platform::CurrentDisplay().RunMessageBox(request);
+  if (owner != nullptr && !IsWindow(owner)) {
+    RecordInTranscript(request, 0);
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return 0;
+  }
+  int result = 0;
+  if (WindowsCanBeShown()) {
+    platform::user::MessageBoxContent content;
+    content.caption = caption != nullptr ? std::u16string(caption) : u"Error";
+    content.text = text != nullptr ? std::u16string(text) : std::u16string();
+    content.style = style;
+    content.spanish = platform::user::UserLanguageIsSpanish();
+    result = platform::user::RunMessageBoxWindow(owner, content);
+  } else {
+    result = platform::CurrentDisplay().RunMessageBox(request);
+  }
   RecordInTranscript(request, result);
   return result;
 }

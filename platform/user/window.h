@@ -72,6 +72,7 @@ struct Window {
   bool destroying = false;      // DestroyWindow has begun: no second destruction
   bool created = false;         // WM_NCCREATE done (text and records complete)
   bool shown_to_display = false;
+  bool message_box = false;  // made by MessageBoxW: the transcript has its own line for it
 
   // Top-level windows only: the pixels of the whole window.
   std::shared_ptr<WindowBitmap> bitmap;

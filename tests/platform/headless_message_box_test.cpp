@@ -39,7 +39,8 @@ TEST_F(HeadlessMessageBoxTest, EachActionGivesItsAnswer) {
 }
 
 TEST_F(HeadlessMessageBoxTest, OneScriptServesBoxesInTurnAndTheTranscriptDescribesThem) {
-  UseScript("answer no\ncapture shot.png\nanswer yes\n");
+  const std::string shot = dir_ / "shot.png";
+  UseScript("answer no\ncapture " + shot + "\nanswer yes\n");
   const WCHAR text[] = u"Comence el dia 01/12/2026\r\nLlevo 4 dias \"sin\" pecar\\\t\u00F1\r\n";
   EXPECT_EQ(MessageBoxW(nullptr, u"first", u"c", MB_YESNO), IDNO);
   EXPECT_EQ(MessageBoxW(nullptr, text, u"Varovozodoz", MB_YESNO), IDYES);
@@ -53,9 +54,12 @@ TEST_F(HeadlessMessageBoxTest, OneScriptServesBoxesInTurnAndTheTranscriptDescrib
       << raw;
   auto lines = Transcript();
   ASSERT_EQ(lines.size(), 4u);
+  // The box is a window: the capture writes it, and the box has no `window` line.
   EXPECT_EQ(lines[1]["event"].str(), "capture");
-  EXPECT_FALSE(lines[1]["written"].boolean());
-  EXPECT_FALSE(testing_support::PathExists(dir_ / "shot.png"));
+  EXPECT_EQ(lines[1]["window"].str(), "messagebox");
+  EXPECT_EQ(lines[1]["caption"].str(), "Varovozodoz");
+  EXPECT_TRUE(lines[1]["written"].boolean());
+  EXPECT_TRUE(testing_support::PathExists(dir_ / "shot.png"));
   EXPECT_EQ(lines[3]["text"].str(), "third");
   EXPECT_EQ(lines[3]["result"].number(), 0);
 }
