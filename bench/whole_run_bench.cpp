@@ -1,8 +1,11 @@
 // One whole run of the program (start, read the log, ask, append, exit) against a log of
-// ten years of records, and the same run against a one-record log as the reference.
+// ten years of records, and the same run against a one-record log as the reference; and
+// a first run (no log: the start-day dialog shown and cancelled) beside them, with the
+// peak memory of the process.
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,7 +27,7 @@ class RunDirectory {
     dir_ = mkdtemp(pattern);
     std::filesystem::copy_file(VESTRALINO_BINARY, dir_ + "/vestralino");
     for (int i = 0; i < records; ++i) log_ += Record();
-    std::ofstream(dir_ + "/script") << "answer no\n";
+    std::ofstream(dir_ + "/script") << (records > 0 ? "answer no\n" : "press Cancelar\n");
   }
   ~RunDirectory() { std::filesystem::remove_all(dir_); }
 
@@ -32,8 +35,9 @@ class RunDirectory {
     std::ofstream(dir_ + "/quembral.log", std::ios::binary | std::ios::trunc) << log_;
   }
 
-  // Runs the program headless; it answers No and appends one record.
-  int Run() const {
+  // Runs the program headless: with a log it answers No and appends one record; without
+  // one it cancels the start-day dialog. `peak_kb` gets the process's peak resident size.
+  int Run(long* peak_kb = nullptr) const {
     std::string binary = dir_ + "/vestralino";
     std::vector<std::string> env_strings = {"VESTRALINO_DISPLAY=headless",
                                             "VESTRALINO_SCRIPT=" + dir_ + "/script"};
@@ -44,7 +48,9 @@ class RunDirectory {
     pid_t pid;
     if (posix_spawn(&pid, binary.c_str(), nullptr, nullptr, argv, env.data()) != 0) return -1;
     int status = 0;
-    waitpid(pid, &status, 0);
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    if (peak_kb != nullptr) *peak_kb = usage.ru_maxrss;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
@@ -65,6 +71,16 @@ void RunWithLog(benchmark::State& state) {
 
 // Reference: a one-record log. Ten years: 3650 records.
 BENCHMARK(RunWithLog)->Arg(1)->Arg(3650)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void FirstRun(benchmark::State& state) {
+  RunDirectory run(0);
+  long peak_kb = 0;
+  for (auto _ : state) {
+    if (run.Run(&peak_kb) != 0) state.SkipWithError("the run failed");
+  }
+  state.counters["peak_kB"] = static_cast<double>(peak_kb);
+}
+BENCHMARK(FirstRun)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
