@@ -1,6 +1,7 @@
 // A run without a log, from entry to exit: the start-day dialog, and what each way of
 // leaving it does to the log.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -120,6 +121,21 @@ TEST(FirstRun, TheKeyboardChoosesAnotherStartDay) {
     EXPECT_EQ(run.exit_code, 0) << run.err;
     EXPECT_EQ(box.Log(), LogRecord("05/12/2026", c.start)) << c.script[0];
   }
+}
+
+// The log's place cannot take a file (a name that leads into a missing directory, which
+// holds for root too): "Aceptar" shows the "Err: " box over the dialog, the dialog ends,
+// and nothing new is left behind.
+TEST(FirstRun, ALogThatCannotBeWrittenShowsTheErrorBox) {
+  Sandbox box;
+  ASSERT_EQ(symlink("/nonexistent-vestralino-dir/quembral.log", box.log_path().c_str()), 0);
+  RunOutcome run = box.Run(kToday, {"press Aceptar", "answer ok"});
+  EXPECT_EQ(run.exit_code, 0) << run.err;
+  EXPECT_EQ(Windows(run).size(), 1u);
+  ASSERT_EQ(run.MessageBoxes().size(), 1u) << run.err;
+  EXPECT_EQ(run.MessageBoxes()[0]["caption"].str(), "Varovozodoz");
+  EXPECT_EQ(run.MessageBoxes()[0]["text"].str().substr(0, 5), "Err: ");
+  EXPECT_FALSE(PathExists("/nonexistent-vestralino-dir"));
 }
 
 }  // namespace
