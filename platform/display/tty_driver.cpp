@@ -278,4 +278,22 @@ int TtyDriver::RunMessageBox(const MessageBoxRequest& request) {
   return answer;
 }
 
+void TtyDriver::WindowShown(const TopLevelWindowInfo& info) {
+  if (info.message_box || (info.style & WS_CHILD) != 0 || info.owner != nullptr) return;
+  std::fprintf(stderr,
+               "vestralino: the window \"%s\" cannot be shown in a terminal yet; it is closed "
+               "(run it on an X display, or headless with VESTRALINO_SCRIPT)\n",
+               info.title.c_str());
+  to_close_.push_back(info.window);
+}
+
+bool TtyDriver::PollInput(InputEvent* event) {
+  if (to_close_.empty()) return false;
+  *event = InputEvent{};
+  event->kind = InputKind::kCloseRequest;
+  event->window = to_close_.front();
+  to_close_.erase(to_close_.begin());
+  return true;
+}
+
 }  // namespace platform

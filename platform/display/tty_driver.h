@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/display/display_driver.h"
 #include "platform/display/message_box_model.h"
@@ -15,6 +16,15 @@ class TtyDriver : public DisplayDriver {
  public:
   DisplayKind kind() const override { return DisplayKind::kTty; }
   int RunMessageBox(const MessageBoxRequest& request) override;
+
+  // Only message boxes are drawn in the terminal so far. Any other window is announced on
+  // stderr and then asked to close, as the window manager's close button would: it must
+  // not wait unseen for keys that never reach it.
+  void WindowShown(const TopLevelWindowInfo& info) override;
+  bool PollInput(InputEvent* event) override;
+
+ private:
+  std::vector<HWND> to_close_;
 };
 
 // The screen of a box, `columns` x `rows` cells, as the bytes that draw it (exposed so
