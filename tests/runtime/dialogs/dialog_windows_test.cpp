@@ -19,6 +19,7 @@
 #include "runtime/dialogs/modal_loop.h"
 #include "runtime/dialogs/record_list.h"
 #include "runtime/dialogs/window_metrics.h"
+#include "runtime/frame/process_state.h"
 #include "runtime/frame/routine_frame.h"
 
 namespace runtime {
@@ -51,6 +52,9 @@ class DialogWindowsTest : public testing::Test {
   void SetUp() override {
     setenv("VESTRALINO_DISPLAY", "headless", 1);
     platform::ResetDisplaySession();
+    // As the process entry does: resources (the icon "#200") come from this program.
+    saved_instance_ = Process().instance;
+    Process().instance = GetModuleHandleW(nullptr);
     g_seen.clear();
     g_on_message = nullptr;
     g_on_control = nullptr;
@@ -58,6 +62,7 @@ class DialogWindowsTest : public testing::Test {
   void TearDown() override {
     g_on_message = nullptr;
     g_on_control = nullptr;
+    Process().instance = saved_instance_;
     unsetenv("VESTRALINO_DISPLAY");
     platform::ResetDisplaySession();
   }
@@ -80,6 +85,7 @@ class DialogWindowsTest : public testing::Test {
   }
 
   RoutineFrame frame_;
+  HINSTANCE saved_instance_ = nullptr;
 };
 
 TEST_F(DialogWindowsTest, ModalResultComesOnlyFromEndDialog) {
@@ -186,6 +192,7 @@ TEST_F(DialogWindowsTest, ControlColorAnswers) {
        static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)), TRANSPARENT},
       {kind::kLabel, SYSTEM_COLOR, WM_CTLCOLORSTATIC, GetSysColorBrush(COLOR_BTNFACE), 0},
       {kind::kTextBox, SYSTEM_COLOR, WM_CTLCOLOREDIT, GetSysColorBrush(COLOR_WINDOW), 0},
+      {kind::kLabel, RGB(0, 0, 255), WM_CTLCOLORSTATIC, nullptr, 0},  // the record's own brush
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.kind * 100 + c.back);
@@ -195,9 +202,14 @@ TEST_F(DialogWindowsTest, ControlColorAnswers) {
     set_window_colors(dialog, 101, RGB(255, 0, 0), c.back);
     HDC hdc = CreateCompatibleDC(nullptr);
     SetBkMode(hdc, OPAQUE);
+    HBRUSH brush = c.brush != nullptr ? c.brush : find_record(control)->back_brush;
+    EXPECT_NE(brush, nullptr);
     EXPECT_EQ(dialog_procedure(dialog, c.message, reinterpret_cast<WPARAM>(hdc),
                                reinterpret_cast<LPARAM>(control)),
-              reinterpret_cast<INT_PTR>(c.brush));
+              reinterpret_cast<INT_PTR>(brush));
+    if (c.back >= 0) {
+      EXPECT_EQ(GetBkColor(hdc), static_cast<COLORREF>(c.back));
+    }
     EXPECT_EQ(GetTextColor(hdc), RGB(255, 0, 0));
     if (c.bk_mode != 0) {
       EXPECT_EQ(GetBkMode(hdc), c.bk_mode);
@@ -245,17 +257,13 @@ TEST_F(DialogWindowsTest, ReleasingADialogOfTenKindsLeavesNoRecordAndNoGdiObject
       return Add(dialog, k, id, cls, text);
     });
   };
-  // A first round makes the handles that stay cached (fonts, system brushes).
-  HWND warm = MakeDialog();
-  add_to(warm);
-  DestroyWindow(warm);
-
   const std::size_t records = record_count();
   const int objects = platform::gdi::LiveObjectCount();
   HWND dialog = MakeDialog();
   ASSERT_NE(dialog, nullptr);
   std::vector<HWND> handles = add_to(dialog);
   for (HWND h : handles) EXPECT_NE(find_record(h), nullptr);
+  EXPECT_NE(find_record(handles[8])->image, nullptr);  // the icon "#200" was loaded
   EXPECT_EQ(record_count(), records + 11);
   end_dialog(dialog, 0);
   EXPECT_FALSE(IsWindow(dialog));
