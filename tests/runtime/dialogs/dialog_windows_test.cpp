@@ -220,9 +220,10 @@ TEST_F(DialogWindowsTest, ControlColorAnswers) {
 }
 
 // Ten kinds of control, each with colours of its own, on one dialog.
-std::vector<HWND> AddTenKinds(DialogWindowsTest* test, HWND dialog,
-                              const std::function<HWND(std::int32_t, std::int32_t,
-                                                       const std::string&, const std::string&)>& add) {
+using AddFunction =
+    std::function<HWND(std::int32_t kind, std::int32_t id, const std::string& class_name,
+                       const std::string& text)>;
+std::vector<HWND> AddTenKinds(HWND dialog, const AddFunction& add) {
   struct Row {
     std::int32_t kind;
     const char* class_name;
@@ -234,7 +235,6 @@ std::vector<HWND> AddTenKinds(DialogWindowsTest* test, HWND dialog,
       {kind::kScrollBar, "", ""},           {kind::kGroupFrame, "", "group"},
       {kind::kImage, "", "#200"},           {kind::kNamedClass, "SysDateTimePick32", "date"},
   };
-  (void)test;
   std::vector<HWND> handles;
   std::int32_t id = 101;
   for (const Row& r : rows) {
@@ -252,7 +252,7 @@ TEST_F(DialogWindowsTest, ReleasingADialogOfTenKindsLeavesNoRecordAndNoGdiObject
   INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_DATE_CLASSES};
   ASSERT_TRUE(InitCommonControlsEx(&icc));
   auto add_to = [&](HWND dialog) {
-    return AddTenKinds(this, dialog, [&](std::int32_t k, std::int32_t id, const std::string& cls,
+    return AddTenKinds(dialog, [&](std::int32_t k, std::int32_t id, const std::string& cls,
                                          const std::string& text) {
       return Add(dialog, k, id, cls, text);
     });
@@ -264,6 +264,7 @@ TEST_F(DialogWindowsTest, ReleasingADialogOfTenKindsLeavesNoRecordAndNoGdiObject
   std::vector<HWND> handles = add_to(dialog);
   for (HWND h : handles) EXPECT_NE(find_record(h), nullptr);
   EXPECT_NE(find_record(handles[8])->image, nullptr);  // the icon "#200" was loaded
+  EXPECT_GE(platform::gdi::LiveObjectCount(), objects + 10);  // ten brushes at least
   EXPECT_EQ(record_count(), records + 11);
   end_dialog(dialog, 0);
   EXPECT_FALSE(IsWindow(dialog));
@@ -283,6 +284,7 @@ TEST_F(DialogWindowsTest, EndDialogFromTheShowsInitDialogIsSafe) {
   };
   std::int32_t result = 42;
   show_dialog_modal(dialog, &DialogCallbackFn, &result);  // returns: nothing left to show
+  EXPECT_EQ(result, 42);  // the result variable is attached after the greeting
   EXPECT_FALSE(IsWindow(dialog));
   EXPECT_EQ(find_record(dialog), nullptr);
   EXPECT_EQ(record_count(), records - 1);
@@ -344,6 +346,7 @@ TEST_F(DialogWindowsTest, OperationsOnWindowsWithoutRecordsDoNothing) {
   HWND label = Add(dialog, kind::kLabel, 101);
   const std::size_t records = record_count();
   const int objects = platform::gdi::LiveObjectCount();
+  const LRESULT label_font = SendMessageW(label, WM_GETFONT, 0, 0);
   std::int32_t result = 42;
   const std::function<void()> rows[] = {
       [&] { set_window_colors(dead, DIALOG_ITSELF, 0, 0); },
@@ -380,6 +383,7 @@ TEST_F(DialogWindowsTest, OperationsOnWindowsWithoutRecordsDoNothing) {
   }
   EXPECT_EQ(result, 42);
   EXPECT_TRUE(IsWindow(label));
+  EXPECT_EQ(SendMessageW(label, WM_GETFONT, 0, 0), label_font);
   EXPECT_TRUE(IsWindow(plain));
   DestroyWindow(dialog);
   DestroyWindow(plain);
