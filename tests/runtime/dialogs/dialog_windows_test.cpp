@@ -16,6 +16,7 @@
 #include "runtime/dialogs/dialog_procedure.h"
 #include "runtime/dialogs/dialog_state.h"
 #include "runtime/dialogs/font_handles.h"
+#include "runtime/dialogs/font_table.h"
 #include "runtime/dialogs/modal_loop.h"
 #include "runtime/dialogs/record_list.h"
 #include "runtime/dialogs/window_metrics.h"
@@ -55,6 +56,8 @@ class DialogWindowsTest : public testing::Test {
     // As the process entry does: resources (the icon "#200") come from this program.
     saved_instance_ = Process().instance;
     Process().instance = GetModuleHandleW(nullptr);
+    reset_font_table();  // and the built-in fonts 1-3, as start-up makes them
+    create_built_in_fonts();
     g_seen.clear();
     g_on_message = nullptr;
     g_on_control = nullptr;
@@ -257,12 +260,18 @@ TEST_F(DialogWindowsTest, ReleasingADialogOfTenKindsLeavesNoRecordAndNoGdiObject
       return Add(dialog, k, id, cls, text);
     });
   };
+  // A first round makes the handle of the built-in font 2, kept for the whole process.
+  HWND warm = MakeDialog();
+  add_to(warm);
+  DestroyWindow(warm);
+
   const std::size_t records = record_count();
   const int objects = platform::gdi::LiveObjectCount();
   HWND dialog = MakeDialog();
   ASSERT_NE(dialog, nullptr);
   std::vector<HWND> handles = add_to(dialog);
   for (HWND h : handles) EXPECT_NE(find_record(h), nullptr);
+  EXPECT_EQ(find_record(handles[0])->font_number, 2);
   EXPECT_NE(find_record(handles[8])->image, nullptr);  // the icon "#200" was loaded
   EXPECT_GE(platform::gdi::LiveObjectCount(), objects + 10);  // ten brushes at least
   EXPECT_EQ(record_count(), records + 11);
