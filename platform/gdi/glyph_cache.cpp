@@ -72,6 +72,12 @@ GlyphPtr GlyphCache::Get(const GlyphKey& key, const std::function<Glyph()>& rend
   return glyph;
 }
 
+GlyphPtr GlyphCache::Find(const GlyphKey& key) const {
+  std::lock_guard guard(impl_->lock);
+  auto it = impl_->index.find(key);
+  return it != impl_->index.end() ? it->second->second : nullptr;
+}
+
 std::size_t GlyphCache::size() const {
   std::lock_guard guard(impl_->lock);
   return impl_->order.size();

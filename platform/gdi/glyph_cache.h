@@ -58,6 +58,8 @@ class GlyphCache {
   // The glyph of `key`, rendered by `render` on a miss (called without the cache's lock
   // held; two threads missing the same key may both render it, and one result is kept).
   GlyphPtr Get(const GlyphKey& key, const std::function<Glyph()>& render);
+  // The glyph of `key` when it is held, else null; renders nothing.
+  GlyphPtr Find(const GlyphKey& key) const;
 
   std::size_t size() const;        // glyphs held
   std::size_t bytes() const;       // coverage bytes held (approximate memory use)

@@ -31,14 +31,11 @@ void CopyBitmap(const FT_Bitmap& bitmap, Glyph* glyph) {
   }
 }
 
-}  // namespace
-
-Glyph RenderGlyph(const FontFace& face, const GlyphKey& key) {
-  Glyph glyph;
-  glyph.advance = std::max(1, key.ppem_x / 2);
-  std::lock_guard guard(FreeTypeLock());
-  FT_Face ft = face.ft();
-  if (FT_Set_Pixel_Sizes(ft, key.ppem_x, key.ppem_y) != 0) return glyph;
+// Loads the glyph of `key` into the face's slot (FreeTypeLock held) and gives its advance
+// before synthesis; false when FreeType cannot, `*advance` then being the stand-in.
+bool LoadGlyph(FT_Face ft, const GlyphKey& key, std::int32_t* advance) {
+  *advance = std::max(1, key.ppem_x / 2);
+  if (FT_Set_Pixel_Sizes(ft, key.ppem_x, key.ppem_y) != 0) return false;
   const bool mono = (key.flags & kGlyphMono) != 0;
   FT_Int32 load = FT_LOAD_NO_BITMAP | (mono ? FT_LOAD_TARGET_MONO : kTextHinting);
   // Rotated glyphs are placed at fractional positions along the baseline, where grid
@@ -46,14 +43,35 @@ Glyph RenderGlyph(const FontFace& face, const GlyphKey& key) {
   if (key.angle != 0) load |= FT_LOAD_NO_HINTING;
   FT_UInt index = FT_Get_Char_Index(ft, key.character);
   if (FT_Load_Glyph(ft, index, load) != 0 && (index == 0 || FT_Load_Glyph(ft, 0, load) != 0)) {
-    return glyph;
+    return false;
   }
+  *advance = static_cast<std::int32_t>((ft->glyph->advance.x + 32) >> 6);
+  return true;
+}
+
+// GDI's synthetic bold smears each glyph sideways: one pixel at dialog sizes.
+int EmboldenPixels(const GlyphKey& key) { return std::max(1, key.ppem_y / 24); }
+
+}  // namespace
+
+int GlyphAdvance(const FontFace& face, const GlyphKey& key) {
+  std::lock_guard guard(FreeTypeLock());
+  std::int32_t advance = 0;
+  if (!LoadGlyph(face.ft(), key, &advance)) return advance;
+  const bool outline = face.ft()->glyph->format == FT_GLYPH_FORMAT_OUTLINE;
+  return advance + (outline && (key.flags & kGlyphEmbolden) ? EmboldenPixels(key) : 0);
+}
+
+Glyph RenderGlyph(const FontFace& face, const GlyphKey& key) {
+  Glyph glyph;
+  std::lock_guard guard(FreeTypeLock());
+  FT_Face ft = face.ft();
+  if (!LoadGlyph(ft, key, &glyph.advance)) return glyph;
+  const bool mono = (key.flags & kGlyphMono) != 0;
   FT_GlyphSlot slot = ft->glyph;
-  glyph.advance = static_cast<std::int32_t>((slot->advance.x + 32) >> 6);
   if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
     if (key.flags & kGlyphEmbolden) {
-      // GDI's synthetic bold smears each glyph sideways: one pixel at dialog sizes.
-      const int pixels = std::max(1, key.ppem_y / 24);
+      const int pixels = EmboldenPixels(key);
       FT_Outline_EmboldenXY(&slot->outline, pixels * 64, 0);
       glyph.advance += pixels;
     }

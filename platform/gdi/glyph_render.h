@@ -21,4 +21,8 @@ inline constexpr FT_Int32 kTextHinting = FT_LOAD_TARGET_NORMAL;
 // empty glyph with a plausible advance.
 Glyph RenderGlyph(const FontFace& face, const GlyphKey& key);
 
+// RenderGlyph(face, key).advance, without rasterising the glyph: measuring text at large
+// sizes need not pay for megabytes of coverage.
+int GlyphAdvance(const FontFace& face, const GlyphKey& key);
+
 }  // namespace platform::gdi

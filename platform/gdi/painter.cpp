@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <optional>
 
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/region.h"
@@ -15,7 +16,13 @@ constexpr std::uint32_t kRgbMask = 0x00FFFFFF;
 // glibc's wmemset is its memset for 32-bit units: vectorised, and streaming past the cache
 // for large blocks, which a plain loop is not.
 static_assert(sizeof(wchar_t) == sizeof(std::uint32_t));
+// Short runs (the edges of outlines, thin figures) are most spans: a few plain stores beat
+// the call.
 void FillPixels(std::uint32_t* first, std::size_t count, std::uint32_t pixel) {
+  if (count <= 8) {
+    for (std::size_t i = 0; i < count; ++i) first[i] = pixel;
+    return;
+  }
   std::wmemset(reinterpret_cast<wchar_t*>(first), static_cast<wchar_t>(pixel), count);
 }
 
@@ -88,19 +95,44 @@ void Painter::Span(std::int32_t y, std::int32_t x0, std::int32_t x1, const Fill&
   if (sy < 0 || sy >= surface_.height) return;
   const std::int64_t sx0 = std::int64_t{x0} + dc_.surface_offset.x;
   const std::int64_t sx1 = std::int64_t{x1} + dc_.surface_offset.x;
-  const Fill* used = &fill;
-  Fill mono;
-  if (dc_.monochrome) {
-    mono = MonochromeFill(fill);
-    used = &mono;
-  }
   std::uint32_t* row = surface_.Row(static_cast<std::int32_t>(sy));
-  for (const RECT& r : *clip_) {
+  if (dc_.monochrome) {
+    ClippedRuns(row, sy, sx0, sx1, y, MonochromeFill(fill));
+    return;
+  }
+  // The common case, a solid copy inside one visible rectangle (usually the whole
+  // surface): the clip reduces to a clamp and the run to a fill.
+  if (fill.kind == Fill::Kind::kSolid && rop2_ == R2_COPYPEN && !clip_->empty()) {
+    const RECT& r = (*clip_)[last_clip_ < clip_->size() ? last_clip_ : 0];
+    if (sy >= r.top && sy < r.bottom && sx0 >= r.left && sx1 <= r.right) {
+      FillPixels(row + sx0, static_cast<std::size_t>(sx1 - sx0), fill.pixel & kRgbMask);
+      return;
+    }
+    if (clip_->size() == 1) {
+      const std::int64_t a = std::max<std::int64_t>(sx0, r.left);
+      const std::int64_t b = std::min<std::int64_t>(sx1, r.right);
+      if (sy >= r.top && sy < r.bottom && a < b) {
+        FillPixels(row + a, static_cast<std::size_t>(b - a), fill.pixel & kRgbMask);
+      }
+      return;
+    }
+  }
+  ClippedRuns(row, sy, sx0, sx1, y, fill);
+}
+
+void Painter::ClippedRuns(std::uint32_t* row, std::int64_t sy, std::int64_t sx0, std::int64_t sx1,
+                          std::int32_t dc_y, const Fill& fill) {
+  for (std::size_t i = 0; i < clip_->size(); ++i) {
+    const RECT& r = (*clip_)[i];
     if (r.top > sy) break;  // rectangles are sorted by top
     if (sy >= r.bottom) continue;
     const std::int64_t a = std::max<std::int64_t>(sx0, r.left);
     const std::int64_t b = std::min<std::int64_t>(sx1, r.right);
-    if (a < b) PaintRun(row, static_cast<std::int32_t>(a), static_cast<std::int32_t>(b), y, *used);
+    if (a < b) {
+      // Remembered for the fast path: the next span is most likely in the same band.
+      last_clip_ = i;
+      PaintRun(row, static_cast<std::int32_t>(a), static_cast<std::int32_t>(b), dc_y, fill);
+    }
   }
 }
 
@@ -111,6 +143,9 @@ void Painter::Area(std::int32_t left, std::int32_t top, std::int32_t right, std:
   const std::int64_t sx1 = std::int64_t{right} + dc_.surface_offset.x;
   const std::int64_t sy0 = std::max<std::int64_t>(std::int64_t{top} + dc_.surface_offset.y, 0);
   const std::int64_t sy1 = std::min<std::int64_t>(std::int64_t{bottom} + dc_.surface_offset.y, surface_.height);
+  std::optional<Fill> mono;
+  if (dc_.monochrome) mono = MonochromeFill(fill);
+  const Fill* used = mono ? &*mono : &fill;
   const bool block = fill.kind == Fill::Kind::kSolid && rop2_ == R2_COPYPEN &&
                      surface_.stride == surface_.width && !dc_.monochrome;
   for (const RECT& r : *clip_) {
@@ -124,12 +159,6 @@ void Painter::Area(std::int32_t left, std::int32_t top, std::int32_t right, std:
       continue;
     }
     for (std::int64_t y = t; y < u; ++y) {
-      const Fill* used = &fill;
-      Fill mono;
-      if (dc_.monochrome) {
-        mono = MonochromeFill(fill);
-        used = &mono;
-      }
       PaintRun(surface_.Row(static_cast<std::int32_t>(y)), static_cast<std::int32_t>(a),
                static_cast<std::int32_t>(b), static_cast<std::int32_t>(y - dc_.surface_offset.y), *used);
     }

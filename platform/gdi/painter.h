@@ -5,6 +5,7 @@
 // (FillRect, blits, figures) hold one Painter for the whole call.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -36,6 +37,9 @@ class Painter {
   bool Visible(std::int32_t x, std::int32_t y) const;
 
  private:
+  // Paints the visible parts of row `sy`, [sx0, sx1) in surface coordinates.
+  void ClippedRuns(std::uint32_t* row, std::int64_t sy, std::int64_t sx0, std::int64_t sx1,
+                   std::int32_t dc_y, const Fill& fill);
   void PaintRun(std::uint32_t* row, std::int32_t sx0, std::int32_t sx1, std::int32_t dc_y,
                 const Fill& fill) const;
 
@@ -43,6 +47,7 @@ class Painter {
   int rop2_;
   PixelSurface surface_;
   const std::vector<RECT>* clip_;
+  std::size_t last_clip_ = 0;  // the clip rectangle the last span was painted in
 };
 
 // The DC's clip in surface coordinates for a surface of that size (cached in the DC).

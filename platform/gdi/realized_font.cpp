@@ -101,7 +101,7 @@ RealizedFont::RealizedFont(const LOGFONTW& logfont) : logfont_(logfont) {
   // faces these replace (OS/2 xAvgCharWidth of newer faces averages every glyph and
   // comes out a pixel wider). lfWidth asks for that average, so the face is stretched
   // horizontally until 'x' is that wide.
-  const int natural_x = GlyphOf(U'x')->advance;
+  const int natural_x = AdvanceOf(U'x');
   if (logfont.lfWidth != 0 && natural_x > 0) {
     const std::int64_t wanted = std::min<std::int64_t>(
         std::abs(static_cast<std::int64_t>(logfont.lfWidth)), kMaxPixelsPerEm);
@@ -110,7 +110,7 @@ RealizedFont::RealizedFont(const LOGFONTW& logfont) : logfont_(logfont) {
         kMaxPixelsPerEm));
   }
   const int bold_extra = (flags_ & kGlyphEmbolden) ? std::max(1, ppem_y_ / 24) : 0;
-  tm.tmAveCharWidth = GlyphOf(U'x')->advance;
+  tm.tmAveCharWidth = AdvanceOf(U'x');
   tm.tmMaxCharWidth =
       std::max<LONG>(static_cast<LONG>(ScaleRound(design.max_advance, ppem_x_, upem)) + bold_extra,
                      tm.tmAveCharWidth);
@@ -169,11 +169,24 @@ GlyphPtr RealizedFont::TurnedGlyphOf(char32_t character) const {
   return SharedGlyphCache().Get(key, [&] { return RenderGlyph(*face_, key); });
 }
 
+int RealizedFont::AdvanceOf(char32_t character) const {
+  if (!face_) return 0;
+  // Small glyphs are rendered and kept (they are usually drawn next); large ones are only
+  // measured unless already held, since their coverage would cost more than it saves.
+  constexpr int kRenderedForMeasuringPpem = 96;
+  if (ppem_x_ <= kRenderedForMeasuringPpem && ppem_y_ <= kRenderedForMeasuringPpem) {
+    return GlyphOf(character)->advance;
+  }
+  const GlyphKey key = KeyOf(character, 0);
+  if (GlyphPtr held = SharedGlyphCache().Find(key)) return held->advance;
+  return GlyphAdvance(*face_, key);
+}
+
 std::vector<int> RealizedFont::Advances(std::u16string_view text) const {
   std::vector<int> advances(text.size(), 0);
   for (std::size_t i = 0; i < text.size();) {
     std::size_t units = 1;
-    advances[i] = GlyphOf(CharacterAt(text, i, &units))->advance;
+    advances[i] = AdvanceOf(CharacterAt(text, i, &units));
     i += units;
   }
   return advances;
@@ -183,7 +196,7 @@ int RealizedFont::Width(std::u16string_view text) const {
   int width = 0;
   for (std::size_t i = 0; i < text.size();) {
     std::size_t units = 1;
-    width += GlyphOf(CharacterAt(text, i, &units))->advance;
+    width += AdvanceOf(CharacterAt(text, i, &units));
     i += units;
   }
   return width;

@@ -47,6 +47,8 @@ class RealizedFont {
   // Whole-pixel advance of each UTF-16 unit of `text` (the second unit of a surrogate
   // pair advances 0: the pair's glyph is counted on its first unit).
   std::vector<int> Advances(std::u16string_view text) const;
+  // The advance of one character: GlyphOf(character)->advance.
+  int AdvanceOf(char32_t character) const;
   int Width(std::u16string_view text) const;
 
  private:

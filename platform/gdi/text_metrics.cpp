@@ -134,7 +134,7 @@ BOOL GetCharWidth32W(HDC dc, UINT first, UINT last, LPINT widths) {
   const platform::gdi::RealizedFont* font = FontOfDc(dc);
   if (font == nullptr) return FALSE;
   for (UINT c = first;; ++c) {
-    widths[c - first] = font->GlyphOf(static_cast<char32_t>(c))->advance;
+    widths[c - first] = font->AdvanceOf(static_cast<char32_t>(c));
     if (c == last) break;
   }
   return TRUE;

@@ -6,6 +6,7 @@
 // children; WM_NCDESTROY goes to the descendants, children before parents, and last to it.
 // Then the handles die: messages for them are dropped and every call given one fails
 // with ERROR_INVALID_WINDOW_HANDLE.
+#include "platform/user/controls/window_scroll_bars.h"
 #include "platform/user/display_link.h"
 #include "platform/user/focus.h"
 #include "platform/user/message_queue.h"
@@ -48,10 +49,13 @@ void SendNcDestroyAndRemove(HWND window) {
   for (HWND child : std::vector<HWND>(w->children)) {
     if (Window* c = FindWindowRecord(child)) {
       c->parent = nullptr;
+      controls::ForgetWindowBars(child);
       RemoveWindow(child);
     }
   }
   UnlinkWindow(*w);
+  // Per-window state kept outside the record goes with the handle.
+  controls::ForgetWindowBars(window);
   RemoveWindow(window);
 }
 

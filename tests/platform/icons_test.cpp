@@ -57,7 +57,7 @@ class Icons : public ::testing::Test {
   std::u16string WriteFile(const std::string& name, const std::vector<BYTE>& bytes) {
     const std::string path = dir_.path() + "/" + name;
     std::FILE* out = std::fopen(path.c_str(), "wb");
-    std::fwrite(bytes.data(), 1, bytes.size(), out);
+    if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), out);  // data() may be null
     std::fclose(out);
     return std::u16string(path.begin(), path.end());
   }

@@ -1,5 +1,5 @@
 // The scroll bars of windows (see window_scroll_bars.h). Records are kept by handle and
-// dropped when the handle is found dead, so a destroyed window's bars never leak far.
+// dropped by DestroyWindow; a sweep for dead handles backs that up.
 #include "platform/user/controls/window_scroll_bars.h"
 
 #include <initializer_list>
@@ -33,6 +33,11 @@ WindowScrollBar* WindowBar(HWND window, int bar) {
   if (bar != SB_HORZ && bar != SB_VERT) return nullptr;
   if (Bars().size() > 256) DropDeadWindows();
   return &Bars()[{window, bar}];
+}
+
+void ForgetWindowBars(HWND window) {
+  Bars().erase({window, SB_HORZ});
+  Bars().erase({window, SB_VERT});
 }
 
 bool ShowWindowBar(HWND window, int bar, bool show) {

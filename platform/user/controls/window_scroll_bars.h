@@ -16,6 +16,9 @@ struct WindowScrollBar {
 // SB_HORZ / SB_VERT.
 WindowScrollBar* WindowBar(HWND window, int bar);
 
+// Drops the window's records (DestroyWindow, as its handle dies).
+void ForgetWindowBars(HWND window);
+
 // Shows or hides the bar's style bit and re-lays the frame; false for a dead window.
 bool ShowWindowBar(HWND window, int bar, bool show);
 

@@ -106,6 +106,23 @@ TEST(RealizedFont, AdvancesCountASurrogatePairOnce) {
   EXPECT_EQ(advances[0] + advances[1] + advances[3], font.Width(text));
 }
 
+// Large sizes are measured without rendering: the advances must be the rendered glyphs'
+// own, synthetic bold and oblique included, whether or not the glyph is already held.
+TEST(RealizedFont, MeasuredAdvancesEqualTheRenderedGlyphs) {
+  for (LONG height : {LONG{-11}, LONG{-97}, LONG{-300}, LONG{-2000}}) {
+    for (bool synthetic : {false, true}) {
+      LOGFONTW logfont = LogFont(u"Arial", height, synthetic ? FW_HEAVY : FW_NORMAL);
+      logfont.lfItalic = synthetic ? 1 : 0;
+      const RealizedFont font(logfont);
+      for (char32_t c : {U'x', U'W', U'i', U' ', U'\U0001F600'}) {
+        const int measured = font.AdvanceOf(c);
+        EXPECT_EQ(measured, font.GlyphOf(c)->advance) << height << " " << synthetic << " " << static_cast<std::uint32_t>(c);
+        EXPECT_EQ(font.AdvanceOf(c), measured) << "held glyph";
+      }
+    }
+  }
+}
+
 TEST(FaceLookup, WindowsNamesMapToTheirGenericFamilies) {
   struct Row {
     std::u16string_view name;

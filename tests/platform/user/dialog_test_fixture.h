@@ -132,7 +132,7 @@ class GuardedBytes {
     BYTE* guard = base_ + pages * static_cast<std::size_t>(page);
     mprotect(guard, static_cast<std::size_t>(page), PROT_NONE);
     data_ = guard - bytes.size();
-    std::memcpy(data_, bytes.data(), bytes.size());
+    if (!bytes.empty()) std::memcpy(data_, bytes.data(), bytes.size());  // data() may be null
   }
   ~GuardedBytes() { munmap(base_, size_); }
   const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(data_); }
