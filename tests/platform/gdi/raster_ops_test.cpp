@@ -1,7 +1,10 @@
 // Mix modes and raster operations, one pixel at a time.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "platform/gdi/device_context.h"
+#include "platform/gdi/painter.h"
 #include "tests/platform/gdi/gdi_canvas.h"
 
 namespace platform::gdi::testing {
@@ -31,6 +34,41 @@ TEST(RasterOps, EveryMixModeOnOnePixelPair) {
     SetROP2(canvas.dc, row.mode);
     PaintSpan(*dc, 0, 0, 1, SolidFill(0xF0F0F0));
     EXPECT_EQ(canvas.bits[0], row.expected);
+  }
+}
+
+// Solid copies take a short cut when a span lies inside one visible rectangle: on random
+// spans and clips (none, one rectangle, banded regions) they paint exactly the pixels the
+// per-pixel rule says are visible.
+TEST(RasterOps, SolidSpansPaintExactlyTheVisiblePixels) {
+  constexpr int kWidth = 20, kHeight = 12;
+  std::mt19937 random(20261207);
+  std::uniform_int_distribution<int> coordinate(-6, 26);
+  for (int round = 0; round < 60; ++round) {
+    Canvas canvas(kWidth, kHeight);
+    std::vector<std::uint32_t> expected(canvas.bits, canvas.bits + kWidth * kHeight);
+    if (const int parts = round % 4; parts > 0) {
+      HRGN clip = CreateRectRgn(0, 0, 0, 0);
+      for (int i = 0; i < parts; ++i) {
+        HRGN part = CreateRectRgn(coordinate(random), coordinate(random), coordinate(random),
+                                  coordinate(random));
+        CombineRgn(clip, clip, part, RGN_OR);
+        DeleteObject(part);
+      }
+      SelectClipRgn(canvas.dc, clip);
+      DeleteObject(clip);
+    }
+    Painter painter(*FindDc(canvas.dc), R2_COPYPEN);
+    for (int span = 0; span < 40; ++span) {
+      const int y = coordinate(random), x0 = coordinate(random), x1 = coordinate(random);
+      const Fill fill = SolidFill(random() & 0xFFFFFF);
+      painter.Span(y, x0, x1, fill);
+      for (int x = x0; x < x1; ++x) {
+        if (painter.Visible(x, y)) expected[y * kWidth + x] = fill.pixel;
+      }
+    }
+    ASSERT_EQ(std::vector<std::uint32_t>(canvas.bits, canvas.bits + kWidth * kHeight), expected)
+        << "round " << round;
   }
 }
 
