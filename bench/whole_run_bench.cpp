@@ -22,12 +22,13 @@ std::string Record() { return std::string("02/12/2026\0\0" "01/12/2026\0\0", 24)
 
 class RunDirectory {
  public:
-  explicit RunDirectory(int records) {
+  explicit RunDirectory(int records, const std::string& script = "") {
     char pattern[] = "/tmp/vestralino-bench-XXXXXX";
     dir_ = mkdtemp(pattern);
     std::filesystem::copy_file(VESTRALINO_BINARY, dir_ + "/vestralino");
     for (int i = 0; i < records; ++i) log_ += Record();
-    std::ofstream(dir_ + "/script") << (records > 0 ? "answer no\n" : "press Cancelar\n");
+    std::ofstream(dir_ + "/script")
+        << (!script.empty() ? script : records > 0 ? "answer no\n" : "press Cancelar\n");
   }
   ~RunDirectory() { std::filesystem::remove_all(dir_); }
 
@@ -37,7 +38,7 @@ class RunDirectory {
 
   // Runs the program headless: with a log it answers No and appends one record; without
   // one it cancels the start-day dialog. `peak_kb` gets the process's peak resident size.
-  int Run(long* peak_kb = nullptr) const {
+  int Run(long* peak_kb = nullptr, double* cpu_seconds = nullptr) const {
     std::string binary = dir_ + "/vestralino";
     std::vector<std::string> env_strings = {"VESTRALINO_DISPLAY=headless",
                                             "VESTRALINO_SCRIPT=" + dir_ + "/script"};
@@ -51,6 +52,10 @@ class RunDirectory {
     rusage usage{};
     wait4(pid, &status, 0, &usage);
     if (peak_kb != nullptr) *peak_kb = usage.ru_maxrss;
+    if (cpu_seconds != nullptr) {
+      *cpu_seconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                     static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
@@ -81,6 +86,18 @@ void FirstRun(benchmark::State& state) {
   state.counters["peak_kB"] = static_cast<double>(peak_kb);
 }
 BENCHMARK(FirstRun)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The start-day dialog left idle for 2 seconds, then cancelled: the modal loop's share of a
+// core while it polls (the whole run's CPU time over the 2 s).
+void IdleDialogTwoSeconds(benchmark::State& state) {
+  RunDirectory run(0, "wait 2000\npress Cancelar\n");
+  double cpu_seconds = 0;
+  for (auto _ : state) {
+    if (run.Run(nullptr, &cpu_seconds) != 0) state.SkipWithError("the run failed");
+  }
+  state.counters["cpu_percent_of_a_core"] = cpu_seconds / 2.0 * 100.0;
+}
+BENCHMARK(IdleDialogTwoSeconds)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

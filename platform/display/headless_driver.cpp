@@ -36,6 +36,7 @@ int Apply(const ScriptAction& action, MessageBoxModel& box) {
       return box.OnCloseRequest();
     case ScriptVerb::kType:  // a message box has nothing to type into
     case ScriptVerb::kCapture:
+    case ScriptVerb::kWait:
       return 0;
   }
   return 0;

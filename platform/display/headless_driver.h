@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstdint>
+#include <chrono>
 #include <deque>
 #include <map>
 #include <vector>
@@ -39,7 +40,10 @@ class HeadlessDriver : public DisplayDriver {
   bool PollInput(InputEvent* event) override;
   // Input is always ready while the script lasts; after it, only time passes.
   void WaitForInput(DWORD timeout_ms) override;
-  bool InputEnded() const override { return pending_.empty() && script_.used_up(); }
+  bool InputEnded() const override {
+    return pending_.empty() && script_.used_up() &&
+           std::chrono::steady_clock::now() >= wait_until_;
+  }
 
   // What the display shows of a window: its pixels, 0x00RRGGBB rows top-down.
   struct Shown {
@@ -61,6 +65,8 @@ class HeadlessDriver : public DisplayDriver {
   std::map<HWND, Shown> windows_;
   HWND active_ = nullptr;
   std::deque<InputEvent> pending_;
+  // A `wait` action under way: no input until then.
+  std::chrono::steady_clock::time_point wait_until_{};
 };
 
 }  // namespace platform

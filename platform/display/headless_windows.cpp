@@ -231,12 +231,21 @@ void HeadlessDriver::QueueKeys(const ScriptAction& action) {
 }
 
 void HeadlessDriver::WaitForInput(DWORD timeout_ms) {
+  const auto now = std::chrono::steady_clock::now();
+  if (pending_.empty() && now < wait_until_) {
+    // A `wait` action: nothing comes before it ends.
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(wait_until_ - now);
+    DisplayDriver::WaitForInput(static_cast<DWORD>(
+        std::min<long long>(left.count() + 1, static_cast<long long>(timeout_ms))));
+    return;
+  }
   if (!pending_.empty() || !script_.used_up()) return;
   DisplayDriver::WaitForInput(timeout_ms);
 }
 
 bool HeadlessDriver::PollInput(InputEvent* event) {
   while (pending_.empty()) {
+    if (std::chrono::steady_clock::now() < wait_until_) return false;
     const ScriptAction* action = script_.Next();
     if (action == nullptr) {
       *event = InputEvent{};
@@ -271,6 +280,9 @@ bool HeadlessDriver::PollInput(InputEvent* event) {
       case ScriptVerb::kKey:
         QueueKeys(*action);
         break;
+      case ScriptVerb::kWait:
+        wait_until_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(action->number);
+        continue;
       case ScriptVerb::kClose: {
         InputEvent close;
         close.kind = InputKind::kCloseRequest;

@@ -117,6 +117,13 @@ ParsedScript ParseScript(std::string_view source) {
                       : word == "cancel" ? IDCANCEL
                                          : 0;
       ok = action.number != 0;
+    } else if (verb == "wait") {
+      // No input for that many milliseconds (at most a minute): the program idles.
+      action.verb = ScriptVerb::kWait;
+      auto [rest, error] =
+          std::from_chars(argument.data(), argument.data() + argument.size(), action.number);
+      ok = error == std::errc() && rest == argument.data() + argument.size() &&
+           action.number >= 0 && action.number <= 60000;
     } else if (verb == "close") {
       action.verb = ScriptVerb::kClose;
       needs_argument = false;

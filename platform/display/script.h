@@ -25,12 +25,12 @@
 
 namespace platform {
 
-enum class ScriptVerb { kPress, kClick, kKey, kType, kAnswer, kClose, kCapture };
+enum class ScriptVerb { kPress, kClick, kKey, kType, kAnswer, kClose, kCapture, kWait };
 
 struct ScriptAction {
   ScriptVerb verb = ScriptVerb::kClose;
   std::string text;  // press, type: the text; capture: the file
-  int number = 0;    // click: the id; answer: IDYES, IDNO, IDOK or IDCANCEL
+  int number = 0;    // click: the id; answer: IDYES, IDNO, IDOK or IDCANCEL; wait: ms
   BoxKey key;        // key
   int line = 0;      // where it came from, for reports
 };

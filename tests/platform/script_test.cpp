@@ -19,9 +19,11 @@ TEST(ScriptTest, ParsesLinesWithTheirNumbersAndTrimmedText) {
       "key alt+F4\n"
       "answer cancel\n"
       "type 05/12/2026 x\n"
-      "capture out/box.png\n");
+      "capture out/box.png\n"
+      "wait 2000\n"
+      "key Alt+Down\n");
   EXPECT_TRUE(parsed.problems.empty());
-  ASSERT_EQ(parsed.actions.size(), 9u);
+  ASSERT_EQ(parsed.actions.size(), 11u);
   const auto& a = parsed.actions;
   EXPECT_EQ(a[0].text, "Try Again");
   EXPECT_EQ(a[0].line, 3);
@@ -35,11 +37,15 @@ TEST(ScriptTest, ParsesLinesWithTheirNumbersAndTrimmedText) {
   EXPECT_EQ(a[7].text, "05/12/2026 x");
   EXPECT_EQ(a[8].verb, ScriptVerb::kCapture);
   EXPECT_EQ(a[8].text, "out/box.png");
+  EXPECT_EQ(a[9].verb, ScriptVerb::kWait);
+  EXPECT_EQ(a[9].number, 2000);
+  EXPECT_EQ(a[10].key, (BoxKey{KeyName::kAltDown, 0}));
 }
 
 TEST(ScriptTest, BadLinesAreReportedAndLeftOut) {
   const char* bad_lines[] = {"frobnicate now", "click 12x", "key Insert", "key ab",
-                             "answer maybe",   "close now", "press"};
+                             "answer maybe",   "close now", "press",
+                             "wait",           "wait -1",   "wait 60001"};
   for (const char* line : bad_lines) {
     ParsedScript parsed = ParseScript(std::string("answer no\n") + line + "\nanswer yes");
     ASSERT_EQ(parsed.problems.size(), 1u) << line;
