@@ -117,6 +117,33 @@ POINT PointOnPath(const HalfBox& path, HalfPoint direction, const RECT& box) {
 
 HalfPoint PixelCentre(POINT p) { return {2 * std::int64_t{p.x} + 1, 2 * std::int64_t{p.y} + 1}; }
 
+// A plain one-pixel frame needs no row geometry: the top and bottom rows, the two side
+// pixels of every row between them, and the inside of those rows.
+void EmitFrameAndInside(const RECT& box, const RECT& bounds, SpanSink* outline,
+                        SpanSink* interior) {
+  const LONG top = std::max(box.top, bounds.top);
+  const LONG bottom = std::min(box.bottom, bounds.bottom);
+  const LONG x0 = std::max(box.left, bounds.left);
+  const LONG x1 = std::min(box.right, bounds.right);
+  if (top >= bottom || x0 >= x1) return;
+  const LONG last_column = box.right - 1;
+  const LONG inside0 = std::max<LONG>(box.left + 1, bounds.left);
+  const LONG inside1 = std::min<LONG>(last_column, bounds.right);
+  const bool left_seen = box.left >= bounds.left;
+  const bool right_seen = last_column != box.left && last_column < bounds.right;
+  for (LONG y = top; y < bottom; ++y) {
+    if (y == box.top || y == box.bottom - 1) {
+      if (outline != nullptr) outline->Span(y, x0, x1);
+      continue;
+    }
+    if (outline != nullptr) {
+      if (left_seen) outline->Pixel(box.left, y);
+      if (right_seen) outline->Pixel(last_column, y);
+    }
+    if (interior != nullptr && inside0 < inside1) interior->Span(y, inside0, inside1);
+  }
+}
+
 }  // namespace
 
 void RasterRectangle(RECT box, const OutlinePen& pen, const RECT& bounds, const FigureSinks& out) {
@@ -151,7 +178,7 @@ void RasterRectangle(RECT box, const OutlinePen& pen, const RECT& bounds, const 
     }
     return;
   }
-  EmitOutlineAndInterior(RoundRectRows(Half(box), 0, 0, true), bounds, OrNull(out.outline), out.interior);
+  EmitFrameAndInside(box, bounds, out.outline, out.interior);
 }
 
 void RasterRoundRect(RECT box, int corner_width, int corner_height, const OutlinePen& pen,

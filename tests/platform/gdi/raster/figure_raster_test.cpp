@@ -287,6 +287,25 @@ TEST(Figures, BoundsCutEveryFigureExactly) {
   }
 }
 
+// The plain frame's direct path against the general row geometry (a round rectangle with
+// no corners), on random boxes and clips from a fixed seed.
+TEST(Rectangle, PlainFrameEqualsTheRowGeometry) {
+  std::mt19937 random(20261207);
+  std::uniform_int_distribution<int> coordinate(-40, 40);
+  for (int round = 0; round < 500; ++round) {
+    const RECT box{coordinate(random), coordinate(random), coordinate(random), coordinate(random)};
+    RECT clip{coordinate(random), coordinate(random), coordinate(random), coordinate(random)};
+    if (round % 3 == 0) clip = kArea;
+    if (clip.left > clip.right) std::swap(clip.left, clip.right);
+    if (clip.top > clip.bottom) std::swap(clip.top, clip.bottom);
+    Drawn fast, general;
+    RasterRectangle(box, Cosmetic(), clip, fast.sinks());
+    RasterRoundRect(box, 0, 0, Cosmetic(), clip, general.sinks());
+    ASSERT_EQ(fast.outline.Pixels(), general.outline.Pixels()) << round;
+    ASSERT_EQ(fast.interior.Pixels(), general.interior.Pixels()) << round;
+  }
+}
+
 TEST(Figures, HugeFiguresCostOnlyTheirVisibleRows) {
   const RECT bounds{0, 0, 64, 64};
   const LONG big = 1 << 30;
