@@ -151,6 +151,6 @@ std::u16string JoinPieces(const std::vector<DatePiece>& pieces) {
 
 std::u16string ShortDateText(const SYSTEMTIME& date) { return JoinPieces(ShortDatePieces(date)); }
 
-CalendarNames UserCalendarNames() { return CalendarNames{UserLanguageIsSpanish()}; }
+CalendarNames UserCalendarNames() { return CalendarNames{platform::UserLanguageIsSpanish()}; }
 
 }  // namespace platform::comctl

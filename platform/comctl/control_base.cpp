@@ -83,12 +83,4 @@ SIZE TextSize(HDC dc, std::u16string_view text) {
   return size;
 }
 
-bool UserLanguageIsSpanish() {
-  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const char* value = std::getenv(name);
-    if (value != nullptr && *value != '\0') return std::strncmp(value, "es", 2) == 0;
-  }
-  return false;
-}
-
 }  // namespace platform::comctl

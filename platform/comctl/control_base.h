@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/kernel/user_language.h"
 #include "platform/win32.h"
 
 namespace platform::comctl {
@@ -54,9 +55,5 @@ int CopyTextOut(std::u16string_view text, void* buffer, int capacity, bool ansi)
 
 // Pixel size of a text in a font.
 SIZE TextSize(HDC dc, std::u16string_view text);
-
-// The language of the user's messages: Spanish when LC_ALL, LC_MESSAGES or LANG (first
-// set one) starts with "es".
-bool UserLanguageIsSpanish();
 
 }  // namespace platform::comctl

@@ -7,6 +7,7 @@
 #include "platform/display/display_session.h"
 #include "platform/display/message_box_model.h"
 #include "platform/kernel/text_codecs.h"
+#include "platform/kernel/user_language.h"
 #include "platform/user/message_box_labels.h"
 #include "platform/user/message_box_window.h"
 #include "platform/win32.h"
@@ -87,7 +88,7 @@ int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT style) {
     content.caption = caption != nullptr ? std::u16string(caption) : u"Error";
     content.text = text != nullptr ? std::u16string(text) : std::u16string();
     content.style = style;
-    content.spanish = platform::user::UserLanguageIsSpanish();
+    content.spanish = platform::UserLanguageIsSpanish();
     result = platform::user::RunMessageBoxWindow(owner, content);
   } else {
     result = platform::CurrentDisplay().RunMessageBox(request);

@@ -40,12 +40,4 @@ std::vector<MessageBoxLabel> MessageBoxLabels(UINT style, bool spanish) {
   return labels;
 }
 
-bool UserLanguageIsSpanish() {
-  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const char* value = std::getenv(name);
-    if (value != nullptr && *value != '\0') return std::strncmp(value, "es", 2) == 0;
-  }
-  return false;
-}
-
 }  // namespace platform::user

@@ -16,7 +16,4 @@ struct MessageBoxLabel {
 // empty for a type that names no button set.
 std::vector<MessageBoxLabel> MessageBoxLabels(UINT style, bool spanish);
 
-// Spanish when LC_ALL, LC_MESSAGES or LANG (the first one set) starts with "es".
-bool UserLanguageIsSpanish();
-
 }  // namespace platform::user
