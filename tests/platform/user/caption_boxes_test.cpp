@@ -3,7 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <utility>
+#include <vector>
 
+#include "platform/gdi/pixel_surface.h"
+#include "platform/user/window_table.h"
+#include "tests/platform/gdi/golden.h"
 #include "tests/platform/user/window_test_fixture.h"
 
 namespace {
@@ -40,6 +46,33 @@ TEST_F(WindowTest, AGreyedBoxDoesNothing) {
   EXPECT_FALSE(IsZoomed(top));
   HWND plain = Create(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, nullptr, 0, 0, RECT{100, 100, 400, 300});
   EXPECT_EQ(SendMessageW(plain, WM_NCHITTEST, 0, MAKELPARAM(368, 110)), HTCAPTION);  // no boxes at all
+}
+
+// An active overlapped window and an inactive one with only the minimize box, side by side
+// in one picture.
+TEST_F(WindowTest, CaptionBoxesLookClassic) {
+  HWND both = Create(WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, 0, 0, RECT{10, 10, 230, 60}, u"Vestralino");
+  HWND one = Create(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE, nullptr, 0, 0,
+                    RECT{10, 70, 230, 120}, u"Minimize only");
+  SetActiveWindow(both);
+  Pump();
+  UpdateWindow(both);
+  UpdateWindow(one);
+  const int width = 220, height = 110;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height, 0xD4D0C8);
+  for (auto [window, top] : {std::pair{both, 0}, std::pair{one, 60}}) {
+    platform::user::Window* w = platform::user::FindWindowRecord(window);
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(w->bitmap);
+    for (int y = 0; y < w->bitmap->height && top + y < height; ++y) {
+      for (int x = 0; x < w->bitmap->width && x < width; ++x) {
+        pixels[static_cast<std::size_t>(top + y) * width + x] =
+            w->bitmap->pixels[static_cast<std::size_t>(y) * w->bitmap->width + x];
+      }
+    }
+  }
+  platform::gdi::PixelSurface surface{pixels.data(), width, width, height};
+  EXPECT_TRUE(platform::gdi::testing::MatchesGolden(surface, "caption_boxes"));
 }
 
 TEST_F(WindowTest, ActivateAppGoesToEveryTopLevelWindowWhenTheProgramGainsOrLosesIt) {
