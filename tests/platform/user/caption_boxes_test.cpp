@@ -55,7 +55,6 @@ TEST_F(WindowTest, CaptionBoxesLookClassic) {
   HWND one = Create(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE, nullptr, 0, 0,
                     RECT{10, 70, 230, 120}, u"Minimize only");
   SetActiveWindow(both);
-  Pump();
   UpdateWindow(both);
   UpdateWindow(one);
   const int width = 220, height = 110;
