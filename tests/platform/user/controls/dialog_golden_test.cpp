@@ -84,8 +84,7 @@ TEST_F(DialogTest, DialogWithOneOfEachStandardControl) {
   HWND dialog = CreateDialogIndirectParamW(nullptr, t.get(), nullptr, FillIn, 0);
   ASSERT_NE(dialog, nullptr);
   ShowWindow(dialog, SW_SHOW);
-  UpdateWindow(dialog);
-  Pump();
+  UpdateWindow(dialog);  // no pumping: an idle program with a used-up script is asked to close
 
   platform::user::Window* w = platform::user::FindWindowRecord(dialog);
   ASSERT_NE(w, nullptr);
