@@ -18,8 +18,9 @@
 namespace platform::x11 {
 namespace {
 
-// The longest a key waits for a changed keymap; after it, the old keymap reads it.
-constexpr auto kChangedKeymapWait = std::chrono::milliseconds(500);
+// The longest a key waits for the first load when the keymap changed meanwhile; after it,
+// the keymap in use reads the key and the next key tries again.
+constexpr auto kFirstLoadWait = std::chrono::seconds(2);
 
 // The locale whose compose table applies: as the C library would choose it. The C
 // locale has no useful table, so it takes the English UTF-8 one.
@@ -40,10 +41,6 @@ std::string ComposeLocale() {
 X11Keyboard::X11Keyboard(xcb_connection_t* connection) : connection_(connection) {}
 
 X11Keyboard::~X11Keyboard() {
-  {
-    std::lock_guard hold(lock_);
-    load_again_ = false;
-  }
   if (loader_.joinable()) loader_.join();
   translator_.reset();
   ready_.reset();
@@ -51,15 +48,9 @@ X11Keyboard::~X11Keyboard() {
   xkb_context_unref(context_);
 }
 
-void X11Keyboard::StartLoading() { RequestLoad(); }
-
-void X11Keyboard::RequestLoad() {
+void X11Keyboard::StartLoading() {
   std::lock_guard hold(lock_);
-  if (loading_) {
-    load_again_ = true;
-    return;
-  }
-  if (loader_.joinable()) loader_.join();  // finished: it only had to return
+  if (loading_ || loader_.joinable()) return;  // once
   loading_ = true;
   loader_ = std::thread([this] { LoadingThread(); });
 }
@@ -67,19 +58,11 @@ void X11Keyboard::RequestLoad() {
 void X11Keyboard::LoadingThread() {
   // Work after the first frame must not compete with the program itself.
   setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
-  for (;;) {
-    std::unique_ptr<XkbKeyTranslator> loaded = LoadKeymap();
-    std::lock_guard hold(lock_);
-    if (loaded) {
-      ready_ = std::move(loaded);
-    }
-    if (!load_again_) {
-      loading_ = false;
-      loaded_.notify_all();
-      return;
-    }
-    load_again_ = false;
-  }
+  std::unique_ptr<XkbKeyTranslator> loaded = LoadKeymap();
+  std::lock_guard hold(lock_);
+  ready_ = std::move(loaded);
+  loading_ = false;
+  loaded_.notify_all();
 }
 
 std::unique_ptr<XkbKeyTranslator> X11Keyboard::LoadKeymap() {
@@ -126,11 +109,15 @@ std::unique_ptr<XkbKeyTranslator> X11Keyboard::LoadKeymap() {
 
 void X11Keyboard::TakeLoaded() {
   std::unique_lock hold(lock_);
-  if (keymap_changed_) {
-    loaded_.wait_for(hold, kChangedKeymapWait, [&] { return !loading_; });
-    keymap_changed_ = false;
-  }
   if (ready_) translator_ = std::move(ready_);
+  if (!keymap_changed_) return;
+  // The server's keymap changed: read the new one here and now, so that this key is
+  // read with it. A first load still under way goes first (it owns the context).
+  if (!loaded_.wait_for(hold, kFirstLoadWait, [&] { return !loading_; })) return;
+  if (ready_) translator_ = std::move(ready_);
+  keymap_changed_ = false;
+  hold.unlock();
+  if (std::unique_ptr<XkbKeyTranslator> fresh = LoadKeymap()) translator_ = std::move(fresh);
 }
 
 std::vector<InputEvent> X11Keyboard::Translate(const xcb_key_press_event_t& event, bool press) {
@@ -144,11 +131,8 @@ bool X11Keyboard::HandleEvent(const xcb_generic_event_t& event) {
   if (first < 0 || (event.response_type & 0x7F) != first) return false;
   // The second byte of every XKB event names its kind.
   if (event.pad0 == XCB_XKB_NEW_KEYBOARD_NOTIFY || event.pad0 == XCB_XKB_MAP_NOTIFY) {
-    {
-      std::lock_guard hold(lock_);
-      keymap_changed_ = true;
-    }
-    RequestLoad();
+    std::lock_guard hold(lock_);
+    keymap_changed_ = true;
   }
   return true;
 }

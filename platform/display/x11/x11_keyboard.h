@@ -7,7 +7,8 @@
 // the core keyboard's keymap through xkbcommon-x11 and loads the compose table of the
 // user's locale. Until that is done keys read as on a US keyboard, so a key pressed in the
 // first milliseconds still works. When the server's keymap changes (setxkbmap, or a tool
-// that maps a spare key to type a character), the next key waits for the new keymap.
+// that maps a spare key to type a character), the next key reads the new keymap first,
+// on the display's thread: that key must already be read with it.
 //
 // The modifier state comes with every key event (its state field), so nothing has to
 // follow the server's state between keys. All calls but the loading thread's come from the
@@ -49,11 +50,10 @@ class X11Keyboard {
   // Takes the XKB extension's events (a changed keymap); false for any other event.
   bool HandleEvent(const xcb_generic_event_t& event);
 
-  // True once the keymap is in use or ready; waits up to `timeout_ms` for a load under way.
+  // True once the keymap is in use or ready; waits up to `timeout_ms` for the first load.
   bool WaitUntilLoaded(int timeout_ms);
 
  private:
-  void RequestLoad();
   void LoadingThread();
   std::unique_ptr<XkbKeyTranslator> LoadKeymap();
   void TakeLoaded();
@@ -61,7 +61,8 @@ class X11Keyboard {
   xcb_connection_t* connection_;
   std::unique_ptr<XkbKeyTranslator> translator_;  // the display thread's
 
-  // Loading-thread state; the results go through `lock_`.
+  // Loading state: the loading thread's while it runs, then the display thread's. The
+  // results go through `lock_`.
   xkb_context* context_ = nullptr;
   xkb_compose_table* compose_table_ = nullptr;
   bool extension_ready_ = false;
@@ -71,9 +72,8 @@ class X11Keyboard {
   std::mutex lock_;
   std::condition_variable loaded_;
   std::thread loader_;
-  bool loading_ = false;     // guarded by lock_
-  bool load_again_ = false;  // guarded by lock_: the keymap changed during a load
-  bool keymap_changed_ = false;  // guarded by lock_: keys wait for the load under way
+  bool loading_ = false;         // guarded by lock_
+  bool keymap_changed_ = false;  // guarded by lock_: the next key loads the keymap again
   std::unique_ptr<XkbKeyTranslator> ready_;  // guarded by lock_
 };
 

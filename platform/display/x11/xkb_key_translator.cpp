@@ -151,7 +151,15 @@ std::vector<InputEvent> XkbKeyTranslator::Translate(xkb_keycode_t keycode, std::
 
   UINT vk = info.virtual_key;
   if (IsKeypadKeysym(keysym) && VirtualKeyOfSpecialKeysym(keysym) != 0) vk = VirtualKeyOfSpecialKeysym(keysym);
-  if (vk == 0) return {};
+  if (vk == 0) {
+    // A key that is no PC key may still type (a spare key a tool maps for a moment to type
+    // a character no key has): the character comes alone, as VK_PACKET does on Windows.
+    char32_t c = CharacterOfKeysym(keysym);
+    if (c == 0 || c > 0xFFFF) return {};
+    InputEvent packet = KeyEvent(press, 0, 0);
+    packet.character = c;
+    return {packet};
+  }
   if (info.alt_gr) {
     // Windows sends a left Ctrl with AltGr (before its press, after its release).
     InputEvent ctrl = KeyEvent(press, VK_CONTROL, 0x1D);

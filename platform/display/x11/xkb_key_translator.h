@@ -35,8 +35,8 @@ class XkbKeyTranslator {
   XkbKeyTranslator& operator=(const XkbKeyTranslator&) = delete;
 
   // `x_state` is the core event's state field: the modifier bits, the layout group in
-  // bits 13-14. A release types nothing; a key the window system has no virtual key for
-  // gives no events.
+  // bits 13-14. A release types nothing. A key that is not on a PC keyboard gives its
+  // character alone (virtual key 0, `character`), or nothing when it types none.
   std::vector<InputEvent> Translate(xkb_keycode_t keycode, std::uint16_t x_state, bool press);
 
  private:
