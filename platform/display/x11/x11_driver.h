@@ -10,8 +10,9 @@
 // mapped only when the program first waits for input with the window painted, so the
 // first thing on screen is the window with its content; its pixels follow at once in the
 // same flush. Afterwards only damaged rectangles are sent. The kept pixels repaint what
-// the server asks again (Expose). Work the first frame does not need (the keyboard
-// mapping, the icon) is done when the program next waits.
+// the server asks again (Expose). Work the first frame does not need (the keyboard's
+// keymap and compose table, on a thread of their own; the icon) starts when the program
+// next waits.
 //
 // Input: keys go through the keyboard translation, mouse buttons, motion and wheel
 // become screen points, focus changes become activation, WM_DELETE_WINDOW and SIGTERM
@@ -28,9 +29,9 @@
 
 #include "platform/display/display_driver.h"
 #include "platform/display/x11/close_signals.h"
-#include "platform/display/x11/x11_basic_keys.h"
 #include "platform/display/x11/x11_connection.h"
 #include "platform/display/x11/x11_geometry.h"
+#include "platform/display/x11/x11_keyboard.h"
 
 namespace platform::x11 {
 
@@ -46,7 +47,6 @@ class X11Driver : public DisplayDriver {
   SIZE ScreenSize() const override { return connection_->facts().size; }
   RECT WorkArea() const override { return connection_->facts().work_area; }
   int Dpi() const override { return connection_->facts().dpi; }
-  const KeyboardLayout& Layout() const override { return keys_.Layout(); }
 
   void WindowShown(const TopLevelWindowInfo& info) override;
   void WindowChanged(const TopLevelWindowInfo& info) override;
@@ -94,7 +94,7 @@ class X11Driver : public DisplayDriver {
   xcb_generic_event_t* NextEvent();
 
   std::unique_ptr<X11Connection> connection_;
-  BasicKeys keys_;
+  X11Keyboard keyboard_;
   CloseSignals signals_;
   xcb_gcontext_t gc_ = 0;
   std::map<HWND, Shown> windows_;
