@@ -46,7 +46,7 @@ class X11KeyboardTest : public testing::Test {
   void TearDown() override { keyboard_.reset(); }
 
   // A mapped window with the input focus, that hears keys.
-  xcb_window_t FocusedWindow() {
+  void FocusWindow() {
     xcb_connection_t* c = connection_.get();
     xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
     xcb_window_t window = xcb_generate_id(c);
@@ -63,13 +63,7 @@ class X11KeyboardTest : public testing::Test {
       if (mapped) break;
     }
     xcb_set_input_focus(c, XCB_INPUT_FOCUS_POINTER_ROOT, window, XCB_CURRENT_TIME);
-    xcb_aux_sync_free();
-    return window;
-  }
-
-  void xcb_aux_sync_free() {
-    std::free(xcb_get_input_focus_reply(connection_.get(),
-                                        xcb_get_input_focus(connection_.get()), nullptr));
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));  // done
   }
 
   // What the keys arriving within `timeout` type: given text as is, a dead key as
@@ -125,7 +119,7 @@ TEST_F(X11KeyboardTest, UsReadingUntilTheKeymapIsLoaded) {
 
 TEST_F(X11KeyboardTest, XdotoolKeysReachAFocusedWindow) {
   if (!HaveTool("xdotool") || !HaveTool("setxkbmap")) GTEST_SKIP() << "no xdotool or setxkbmap";
-  FocusedWindow();
+  FocusWindow();
   keyboard_->StartLoading();
   ASSERT_TRUE(keyboard_->WaitUntilLoaded(5000));
   ASSERT_EQ(Run("xdotool key a shift+b"), 0);
@@ -149,7 +143,7 @@ TEST_F(X11KeyboardTest, XdotoolKeysReachAFocusedWindow) {
 
 TEST_F(X11KeyboardTest, AHeldKeyRepeatsAsPressesAndOneRelease) {
   if (!HaveTool("xdotool")) GTEST_SKIP() << "no xdotool";
-  FocusedWindow();
+  FocusWindow();
   keyboard_->StartLoading();
   ASSERT_TRUE(keyboard_->WaitUntilLoaded(5000));
   ASSERT_EQ(Run("xdotool keydown a sleep 1.2 keyup a"), 0);
