@@ -39,7 +39,7 @@ void ChangeProperty(xcb_connection_t* c, xcb_window_t window, xcb_atom_t propert
 }  // namespace
 
 X11Driver::X11Driver(std::unique_ptr<X11Connection> connection)
-    : connection_(std::move(connection)), keys_(connection_->get()) {}
+    : connection_(std::move(connection)), keyboard_(connection_->get()) {}
 
 X11Driver::~X11Driver() {
   std::free(stashed_);
@@ -285,7 +285,7 @@ void X11Driver::DeferredWork() {
   if (!first_frame_sent_ || lost_) return;
   if (!deferred_done_) {
     deferred_done_ = true;
-    keys_.Prepare();
+    keyboard_.StartLoading();
     HICON fallback = nullptr;
     for (const auto& [handle, shown] : windows_) fallback = fallback ? fallback : shown.info.icon;
     icon_.Start(fallback);

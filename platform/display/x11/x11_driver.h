@@ -10,9 +10,9 @@
 // mapped only when the program first waits for input with the window painted, so the
 // first thing on screen is the window with its content; its pixels follow at once in the
 // same flush. Afterwards only damaged rectangles are sent. The kept pixels repaint what
-// the server asks again (Expose). Work the first frame does not need is done when the
-// program next waits: the keyboard mapping is asked for, and the icon is made on a
-// low-priority thread and set when it is ready.
+// the server asks again (Expose). Work the first frame does not need starts when the
+// program next waits, each on a low-priority thread of its own: the keyboard's keymap
+// and compose table, and the icon (set when it is ready).
 //
 // Input: keys go through the keyboard translation, mouse buttons, motion and wheel
 // become screen points, focus changes become activation, WM_DELETE_WINDOW and SIGTERM
@@ -29,10 +29,10 @@
 
 #include "platform/display/display_driver.h"
 #include "platform/display/x11/close_signals.h"
-#include "platform/display/x11/x11_basic_keys.h"
 #include "platform/display/x11/x11_connection.h"
 #include "platform/display/x11/x11_geometry.h"
 #include "platform/display/x11/x11_icon.h"
+#include "platform/display/x11/x11_keyboard.h"
 
 namespace platform::x11 {
 
@@ -48,7 +48,6 @@ class X11Driver : public DisplayDriver {
   SIZE ScreenSize() const override { return connection_->facts().size; }
   RECT WorkArea() const override { return connection_->facts().work_area; }
   int Dpi() const override { return connection_->facts().dpi; }
-  const KeyboardLayout& Layout() const override { return keys_.Layout(); }
 
   void WindowShown(const TopLevelWindowInfo& info) override;
   void WindowChanged(const TopLevelWindowInfo& info) override;
@@ -96,7 +95,7 @@ class X11Driver : public DisplayDriver {
   xcb_generic_event_t* NextEvent();
 
   std::unique_ptr<X11Connection> connection_;
-  BasicKeys keys_;
+  X11Keyboard keyboard_;
   CloseSignals signals_;
   xcb_gcontext_t gc_ = 0;
   std::map<HWND, Shown> windows_;

@@ -126,12 +126,11 @@ void X11Driver::Handle(const xcb_generic_event_t* event) {
     case XCB_KEY_RELEASE: {
       const auto* e = reinterpret_cast<const xcb_key_press_event_t*>(event);
       Shown* shown = FindByX(e->event);
-      InputEvent key;
-      if (shown == nullptr || !keys_.Translate(e->detail, e->state, type == XCB_KEY_PRESS, &key)) {
-        return;
+      if (shown == nullptr) return;
+      for (InputEvent& key : keyboard_.Translate(*e, type == XCB_KEY_PRESS)) {
+        key.window = shown->info.window;
+        pending_.push_back(key);
       }
-      key.window = shown->info.window;
-      pending_.push_back(key);
       return;
     }
     case XCB_BUTTON_PRESS:
@@ -200,6 +199,7 @@ void X11Driver::Handle(const xcb_generic_event_t* event) {
       return;
     }
     default:
+      keyboard_.HandleEvent(*event);  // the keyboard's extension events
       return;
   }
 }
