@@ -1,8 +1,11 @@
 // What the X server sends, turned into input (see x11_driver.h).
 #include <poll.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 #include "platform/display/x11/x11_driver.h"
 
@@ -75,12 +78,25 @@ void X11Driver::WaitForInput(DWORD timeout_ms) {
   DeferredWork();
   xcb_connection_t* c = connection_->get();
   xcb_flush(c);
-  // Events xcb has already read sit in its queue, where poll() cannot see them.
-  stashed_ = xcb_poll_for_queued_event(c);
-  if (stashed_ != nullptr) return;
-  pollfd waits[2] = {{xcb_get_file_descriptor(c), POLLIN, 0}, {signals_.fd(), POLLIN, 0}};
-  const nfds_t count = signals_.fd() >= 0 ? 2 : 1;
-  poll(waits, count, static_cast<int>(std::min<DWORD>(timeout_ms, 1u << 30)));
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
+  for (;;) {
+    // Events xcb has already read sit in its queue, where poll() cannot see them.
+    stashed_ = xcb_poll_for_queued_event(c);
+    if (stashed_ != nullptr || signals_.pending()) return;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) return;
+    pollfd waits[2] = {{xcb_get_file_descriptor(c), POLLIN, 0}, {signals_.fd(), POLLIN, 0}};
+    const nfds_t count = signals_.fd() >= 0 ? 2 : 1;
+    const int ready = poll(waits, count, static_cast<int>(std::min<long long>(left.count(), 1 << 30)));
+    if (ready <= 0 || (count == 2 && waits[1].revents != 0)) return;
+    stashed_ = xcb_poll_for_event(c);
+    if (stashed_ != nullptr || xcb_connection_has_error(c)) return;
+    // Readable, yet nothing for us: another thread of ours (the keyboard's loader) is
+    // reading the connection for its reply and takes these bytes. It runs at a low
+    // priority: give it the processor rather than spin.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
 }
 
 void X11Driver::HandleFocus(bool in, const xcb_focus_in_event_t* event) {

@@ -244,7 +244,10 @@ TEST_F(X11DriverTest, PropertiesNameTheProgramAndItsDialog) {
   EXPECT_EQ(watch.Words(b, XCB_ATOM_WM_TRANSIENT_FOR), std::vector<std::uint32_t>{w});
   // The icon follows the first frame, made on a thread of its own.
   std::vector<std::uint32_t> icon;
+  InputEvent ignored;
   for (int i = 0; i < 100 && icon.empty(); ++i) {
+    while (driver->PollInput(&ignored)) {
+    }
     driver->WaitForInput(20);
     icon = watch.Words(w, watch.Atom("_NET_WM_ICON"));
   }
