@@ -3,6 +3,7 @@
 #include <xkbcommon/xkbcommon-keysyms.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/display/x11/key_positions.h"
 #include "platform/display/x11/keysym_keys.h"
@@ -154,8 +155,10 @@ std::vector<InputEvent> XkbKeyTranslator::Translate(xkb_keycode_t keycode, std::
   if (vk == 0) {
     // A key that is no PC key may still type (a spare key a tool maps for a moment to type
     // a character no key has): the character comes alone, as VK_PACKET does on Windows.
-    char32_t c = CharacterOfKeysym(keysym);
+    // Its release comes with the same character, whatever the key means by then.
+    char32_t c = press ? CharacterOfKeysym(keysym) : std::exchange(packet_characters_[keycode], 0);
     if (c == 0 || c > 0xFFFF) return {};
+    if (press) packet_characters_[keycode] = c;
     InputEvent packet = KeyEvent(press, 0, 0);
     packet.character = c;
     return {packet};

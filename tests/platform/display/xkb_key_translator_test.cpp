@@ -1,6 +1,7 @@
 // Keys through XKB keymaps built from layout names: virtual keys, scan codes, what each
 // press types (AltGr, dead keys, compose sequences), and the US reading used before the
 // keymap is loaded, checked against the US keymap itself.
+#include <random>
 #include <set>
 
 #include "platform/display/x11/key_positions.h"
@@ -227,6 +228,36 @@ TEST_F(XkbKeyboardTest, ReleasesTypeNothing) {
   EXPECT_EQ(up[0].virtual_key, static_cast<UINT>('A'));
   EXPECT_EQ(up[0].key_text, KeyText::kFromLayout);
   EXPECT_TRUE(up[0].text.empty());
+}
+
+// Any key code in any state: at most two events (AltGr), a virtual key or a character for
+// each, valid UTF-8 text, and the translator's tables never read out of bounds.
+TEST_F(XkbKeyboardTest, AnyKeyInAnyStateGivesSaneEvents) {
+  xkb_keymap* keymap = Keymap("es");
+  if (keymap == nullptr || !compose_) GTEST_SKIP() << "no XKB data";
+  platform::x11::XkbKeyTranslator es(keymap, compose_.get());
+  std::mt19937 random(9);
+  for (int i = 0; i < 20000; ++i) {
+    auto code = static_cast<xkb_keycode_t>(random() % 300);
+    auto state = static_cast<std::uint16_t>(random());
+    bool press = random() % 2 == 0;
+    auto events = es.Translate(code, state, press);
+    ASSERT_LE(events.size(), 2u);
+    for (const auto& e : events) {
+      EXPECT_TRUE(e.virtual_key != 0 || e.character != 0) << "key " << code;
+      EXPECT_EQ(e.kind, press ? InputKind::kKeyDown : InputKind::kKeyUp);
+      std::size_t at = 0;
+      while (at < e.text.size()) {  // lead bytes and continuation bytes in order
+        auto lead = static_cast<unsigned char>(e.text[at]);
+        std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        ASSERT_LE(at + length, e.text.size());
+        for (std::size_t k = 1; k < length; ++k) {
+          EXPECT_EQ(static_cast<unsigned char>(e.text[at + k]) & 0xC0, 0x80);
+        }
+        at += length;
+      }
+    }
+  }
 }
 
 TEST(UsFallbackKeys, KnownAndUnknownKeys) {
