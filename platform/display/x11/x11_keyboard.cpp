@@ -96,6 +96,8 @@ std::unique_ptr<XkbKeyTranslator> X11Keyboard::LoadKeymap() {
   if (context_ == nullptr) {
     context_ = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
     if (context_ == nullptr) return nullptr;
+    // What is missing (a locale without a compose table) has a fallback: nothing to say.
+    xkb_context_set_log_level(context_, XKB_LOG_LEVEL_CRITICAL);
     compose_table_ = xkb_compose_table_new_from_locale(context_, ComposeLocale().c_str(),
                                                        XKB_COMPOSE_COMPILE_NO_FLAGS);
   }
