@@ -172,10 +172,8 @@ void X11Driver::SetProperties(const Shown& shown) {
 
 void X11Driver::SetIcon(Shown& shown) {
   shown.icon_sent = true;
-  if (IsPopup(shown.info)) return;
-  std::unique_ptr<Icon> icon = ProgramIcon(shown.info.icon);
-  if (icon == nullptr) return;
-  std::vector<std::uint32_t> data = NetWmIconData(*icon, kNetWmIconSizes);
+  const std::vector<std::uint32_t>& data = icon_.data();
+  if (IsPopup(shown.info) || data.empty()) return;
   ChangeProperty(connection_->get(), shown.id, connection_->atom(Atom::kNetWmIcon),
                  XCB_ATOM_CARDINAL, 32, static_cast<std::uint32_t>(data.size()), data.data());
 }
@@ -288,7 +286,11 @@ void X11Driver::DeferredWork() {
   if (!deferred_done_) {
     deferred_done_ = true;
     keyboard_.StartLoading();
+    HICON fallback = nullptr;
+    for (const auto& [handle, shown] : windows_) fallback = fallback ? fallback : shown.info.icon;
+    icon_.Start(fallback);
   }
+  if (!icon_.ready()) return;
   bool sent = false;
   for (auto& [handle, shown] : windows_) {
     if (shown.mapped && !shown.icon_sent) {

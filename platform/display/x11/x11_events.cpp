@@ -25,16 +25,21 @@ xcb_generic_event_t* X11Driver::NextEvent() {
 void X11Driver::NoteLost() {
   if (lost_) return;
   lost_ = true;
+  input_ended_ = true;
   std::fprintf(stderr, "vestralino: the X display went away; closing\n");
 }
 
 bool X11Driver::PollInput(InputEvent* event) {
   if (pending_.empty()) {
     Present();
-    if (signals_.Take()) {
+    if (signals_.Take() && !input_ended_) {
+      // The process is asked to end: the active window gets a close request, and from
+      // then on the pass ends as when input runs out (a box that cannot be closed, such
+      // as a Yes/No question, ends unanswered instead of holding the process).
       InputEvent close;
-      close.kind = InputKind::kCloseRequest;  // to the active window
+      close.kind = InputKind::kCloseRequest;
       pending_.push_back(close);
+      input_ended_ = true;
     }
     while (pending_.empty() && !lost_) {
       xcb_generic_event_t* next = NextEvent();
@@ -43,7 +48,7 @@ bool X11Driver::PollInput(InputEvent* event) {
       std::free(next);
     }
     if (!lost_ && connection_->broken()) NoteLost();
-    if (pending_.empty() && lost_) {
+    if (pending_.empty() && input_ended_) {
       // Nothing will ever come from the display again: the pass ends as when input
       // runs out (the active window is asked to close, and so on).
       InputEvent ended;
@@ -61,7 +66,8 @@ bool X11Driver::PollInput(InputEvent* event) {
 
 void X11Driver::WaitForInput(DWORD timeout_ms) {
   if (!pending_.empty() || stashed_ != nullptr) return;
-  if (lost_) {
+  if (input_ended_) {
+    Present();
     DisplayDriver::WaitForInput(timeout_ms);
     return;
   }
