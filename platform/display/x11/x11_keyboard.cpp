@@ -59,7 +59,8 @@ void X11Keyboard::StartLoading() {
   // keymap is worth hearing of (state changes come with each key event), and a held key
   // repeats as presses without releases between them.
   xcb_discard_reply(connection_, xcb_xkb_use_extension(connection_, XKB_X11_MIN_MAJOR_XKB_VERSION,
-                                                       XKB_X11_MIN_MINOR_XKB_VERSION).sequence);
+                                                       XKB_X11_MIN_MINOR_XKB_VERSION)
+                                     .sequence);
   constexpr std::uint16_t kEvents =
       XCB_XKB_EVENT_TYPE_NEW_KEYBOARD_NOTIFY | XCB_XKB_EVENT_TYPE_MAP_NOTIFY;
   constexpr std::uint16_t kMapParts =
@@ -68,12 +69,11 @@ void X11Keyboard::StartLoading() {
       XCB_XKB_MAP_PART_VIRTUAL_MODS | XCB_XKB_MAP_PART_VIRTUAL_MOD_MAP;
   xcb_xkb_select_events(connection_, XCB_XKB_ID_USE_CORE_KBD, kEvents, 0, kEvents, kMapParts,
                         kMapParts, nullptr);
-  xcb_discard_reply(connection_,
-                    xcb_xkb_per_client_flags(connection_, XCB_XKB_ID_USE_CORE_KBD,
-                                             XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT,
-                                             XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT, 0,
-                                             0, 0)
-                        .sequence);
+  xcb_discard_reply(
+      connection_, xcb_xkb_per_client_flags(connection_, XCB_XKB_ID_USE_CORE_KBD,
+                                            XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT,
+                                            XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT, 0, 0, 0)
+                       .sequence);
   xcb_flush(connection_);
   first_xkb_event_ = xkb->first_event;
   std::lock_guard hold(lock_);
@@ -89,10 +89,9 @@ void X11Keyboard::LoadingThread() {
   std::unique_ptr<XkbKeyTranslator> loaded;
   xcb_connection_t* own = xcb_connect(nullptr, nullptr);
   if (!xcb_connection_has_error(own) &&
-      xkb_x11_setup_xkb_extension(own, XKB_X11_MIN_MAJOR_XKB_VERSION,
-                                  XKB_X11_MIN_MINOR_XKB_VERSION,
-                                  XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr,
-                                  nullptr, nullptr)) {
+      xkb_x11_setup_xkb_extension(own, XKB_X11_MIN_MAJOR_XKB_VERSION, XKB_X11_MIN_MINOR_XKB_VERSION,
+                                  XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr, nullptr,
+                                  nullptr)) {
     loaded = LoadKeymap(own);
   }
   xcb_disconnect(own);
@@ -113,8 +112,8 @@ std::unique_ptr<XkbKeyTranslator> X11Keyboard::LoadKeymap(xcb_connection_t* conn
     compose_table_ = xkb_compose_table_new_from_locale(context_, ComposeLocale().c_str(),
                                                        XKB_COMPOSE_COMPILE_NO_FLAGS);
   }
-  xkb_keymap* keymap = xkb_x11_keymap_new_from_device(context_, connection, device,
-                                                      XKB_KEYMAP_COMPILE_NO_FLAGS);
+  xkb_keymap* keymap =
+      xkb_x11_keymap_new_from_device(context_, connection, device, XKB_KEYMAP_COMPILE_NO_FLAGS);
   if (keymap == nullptr) return nullptr;
   auto translator = std::make_unique<XkbKeyTranslator>(keymap, compose_table_);
   xkb_keymap_unref(keymap);

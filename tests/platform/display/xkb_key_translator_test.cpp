@@ -41,6 +41,7 @@ void CheckRows(SimulatedKeyboard& keyboard, const std::vector<KeyRow>& rows) {
 TEST_F(XkbKeyboardTest, UsKeysGiveTheirVirtualKeysScanCodesAndCharacters) {
   KEYBOARD_OR_SKIP(us, "us");
   using namespace evdev;
+  // clang-format off
   CheckRows(*us, {
       {kA, 0, 'A', 0x1E, "a"},
       {kA, kLeftShift, 'A', 0x1E, "A"},
@@ -90,15 +91,18 @@ TEST_F(XkbKeyboardTest, UsKeysGiveTheirVirtualKeysScanCodesAndCharacters) {
       {kCapsLock, 0, VK_CAPITAL, 0x3A, ""},
       {kNumLock, 0, VK_NUMLOCK, 0x145, ""},
   });
+  // clang-format on
 }
 
 TEST_F(XkbKeyboardTest, KeypadFollowsNumLock) {
   KEYBOARD_OR_SKIP(us, "us");
   using namespace evdev;
-  CheckRows(*us, {{kKp7, 0, VK_HOME, 0x47, ""}, {kKp5, 0, VK_CLEAR, 0x4C, ""},
+  CheckRows(*us, {{kKp7, 0, VK_HOME, 0x47, ""},
+                  {kKp5, 0, VK_CLEAR, 0x4C, ""},
                   {kKpDot, 0, VK_DELETE, 0x53, ""}});
   us->Tap(kNumLock);
-  CheckRows(*us, {{kKp7, 0, VK_NUMPAD7, 0x47, "7"}, {kKp5, 0, VK_NUMPAD5, 0x4C, "5"},
+  CheckRows(*us, {{kKp7, 0, VK_NUMPAD7, 0x47, "7"},
+                  {kKp5, 0, VK_NUMPAD5, 0x4C, "5"},
                   {kKpDot, 0, VK_DECIMAL, 0x53, "."},
                   {kKp7, kLeftShift, VK_HOME, 0x47, ""}});  // Shift reverses Num Lock
 }
@@ -282,10 +286,12 @@ TEST_F(XkbKeyboardTest, FallbackAgreesWithTheUsKeymap) {
       if (platform::x11::KeyPositionOf(code) == nullptr) continue;
       if (code == evdev::k102nd) continue;  // the US layout has no key left of Z
       auto expected = us.Translate(XKeyCode(code), static_cast<std::uint16_t>(state), true);
-      auto fallback = platform::x11::TranslateAsUsKeyboard(XKeyCode(code), static_cast<std::uint16_t>(state), true);
+      auto fallback = platform::x11::TranslateAsUsKeyboard(XKeyCode(code),
+                                                           static_cast<std::uint16_t>(state), true);
       ASSERT_EQ(fallback.size(), expected.size()) << "key " << code;
       if (expected.empty()) continue;
-      EXPECT_EQ(fallback[0].virtual_key, expected[0].virtual_key) << "key " << code << " state " << state;
+      EXPECT_EQ(fallback[0].virtual_key, expected[0].virtual_key)
+          << "key " << code << " state " << state;
       EXPECT_EQ(fallback[0].scan_code, expected[0].scan_code) << "key " << code;
       EXPECT_EQ(fallback[0].text, expected[0].text) << "key " << code << " state " << state;
     }
