@@ -19,8 +19,8 @@ struct Keymaps {
     xkb_rule_names names{"evdev", "pc105", "es", "", nullptr};
     if (context != nullptr) {
       spanish = xkb_keymap_new_from_names(context, &names, XKB_KEYMAP_COMPILE_NO_FLAGS);
-      compose = xkb_compose_table_new_from_locale(context, "en_US.UTF-8",
-                                                  XKB_COMPOSE_COMPILE_NO_FLAGS);
+      compose =
+          xkb_compose_table_new_from_locale(context, "en_US.UTF-8", XKB_COMPOSE_COMPILE_NO_FLAGS);
     }
   }
 };

@@ -477,7 +477,9 @@ BOOL TranslateMessage(const MSG* msg) {
     typed += static_cast<char16_t>((static_cast<DWORD>(msg->lParam) >> 16) & 0xFFFF);
   } else if ((queue.key_state[VK_CONTROL] & 0x80) && !(queue.key_state[VK_MENU] & 0x80)) {
     // Ctrl+letter gives the control character (Ctrl+A = 1), as in Windows.
-    if (msg->wParam >= 'A' && msg->wParam <= 'Z') typed += static_cast<char16_t>(msg->wParam - 'A' + 1);
+    if (msg->wParam >= 'A' && msg->wParam <= 'Z') {
+      typed += static_cast<char16_t>(msg->wParam - 'A' + 1);
+    }
   } else if (given != nullptr) {
     if (given->dead && !given->text.empty()) {
       PostMessageW(msg->hwnd, sys ? WM_SYSDEADCHAR : WM_DEADCHAR, given->text[0], msg->lParam);

@@ -29,7 +29,8 @@ TEST(X11DriverKeysTest, DeadKeysAndAltGrFromXdotool) {
   std::vector<std::uint32_t> pixels(100 * 60, 0xC0C0C0);
   driver.WindowShown(info);
   driver.WindowActivated(info.window);
-  driver.WindowPainted(info.window, RECT{0, 0, 100, 60}, gdi::PixelSurface{pixels.data(), 100, 100, 60});
+  driver.WindowPainted(info.window, RECT{0, 0, 100, 60},
+                       gdi::PixelSurface{pixels.data(), 100, 100, 60});
   InputEvent event;
   while (driver.PollInput(&event)) {
   }

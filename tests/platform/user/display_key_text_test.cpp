@@ -71,7 +71,8 @@ class DisplayKeyTextTest : public WindowTest {
     Take();
     Pump();
     std::vector<Typed> out;
-    for (const SeenMessage& m : Take({WM_KEYDOWN, WM_SYSKEYDOWN, WM_CHAR, WM_SYSCHAR, WM_DEADCHAR})) {
+    for (const SeenMessage& m :
+         Take({WM_KEYDOWN, WM_SYSKEYDOWN, WM_CHAR, WM_SYSCHAR, WM_DEADCHAR})) {
       out.push_back({m.message, m.wparam});
     }
     return out;
