@@ -39,7 +39,8 @@ void ChangeProperty(xcb_connection_t* c, xcb_window_t window, xcb_atom_t propert
 }  // namespace
 
 X11Driver::X11Driver(std::unique_ptr<X11Connection> connection)
-    : connection_(std::move(connection)), keyboard_(connection_->get()) {}
+    : connection_(std::move(connection)), keyboard_(connection_->get()),
+      shared_(connection_->get()) {}
 
 X11Driver::~X11Driver() {
   std::free(stashed_);
@@ -236,6 +237,13 @@ void X11Driver::Focus(const Shown& shown) {
 void X11Driver::PutPixels(const Shown& shown, const RECT& rect) {
   const int width = rect.right - rect.left;
   if (width <= 0 || rect.bottom <= rect.top) return;
+  const std::size_t bytes = static_cast<std::size_t>(width) * (rect.bottom - rect.top) * 4;
+  if (bytes >= SharedImage::kLargeImageBytes && connection_->native_pixels() &&
+      shared_.Reserve(static_cast<std::size_t>(shown.width) * shown.height * 4)) {
+    shared_.Put(shown.id, gc_, connection_->depth(), shown.pixels.data(), shown.width,
+                shown.height, rect);
+    return;
+  }
   const int rows_per_request = RowsPerRequest(width, connection_->max_request_bytes());
   for (LONG top = rect.top; top < rect.bottom; top += rows_per_request) {
     const int rows = static_cast<int>(std::min<LONG>(rows_per_request, rect.bottom - top));

@@ -9,7 +9,8 @@
 // The first frame: the X window is created when the window system shows the window, but
 // mapped only when the program first waits for input with the window painted, so the
 // first thing on screen is the window with its content; its pixels follow at once in the
-// same flush. Afterwards only damaged rectangles are sent. The kept pixels repaint what
+// same flush (through shared memory when large and the server is local). Afterwards only
+// damaged rectangles are sent. The kept pixels repaint what
 // the server asks again (Expose). Work the first frame does not need starts when the
 // program next waits, each on a low-priority thread of its own: the keyboard's keymap
 // and compose table, and the icon (set when it is ready).
@@ -29,6 +30,7 @@
 
 #include "platform/display/display_driver.h"
 #include "platform/display/x11/close_signals.h"
+#include "platform/display/x11/shared_image.h"
 #include "platform/display/x11/x11_connection.h"
 #include "platform/display/x11/x11_geometry.h"
 #include "platform/display/x11/x11_icon.h"
@@ -108,6 +110,7 @@ class X11Driver : public DisplayDriver {
   xcb_generic_event_t* stashed_ = nullptr;  // an event read while looking whether one is there
   std::deque<InputEvent> pending_;
   std::vector<std::uint32_t> band_;  // reused buffer of one image request
+  SharedImage shared_;               // large images
   BackgroundIcon icon_;  // last: its thread ends before the rest goes
 };
 

@@ -209,6 +209,29 @@ TEST_F(X11DriverTest, DamagedPixelsFollowAndExposeIsRepaintedFromTheKeptPixels) 
   EXPECT_EQ(shown[34 * 94 + 93], WindowBits::ClientPixel(93, 34));
 }
 
+TEST_F(X11DriverTest, LargeWindowsArriveWholeThroughSharedMemory) {
+  auto driver = MakeDriver();
+  ASSERT_NE(driver, nullptr);
+  TopLevelWindowInfo info = Dialog(Handle(1));
+  info.rect = RECT{0, 0, 400, 300};
+  info.client = RECT{3, 22, 397, 297};  // 394 x 275 x 4 bytes: past the plain-put size
+  driver->WindowShown(info);
+  std::vector<std::uint32_t> pixels(400 * 300);
+  for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<std::uint32_t>(i * 40503u) & 0xFFFFFF;
+  driver->WindowPainted(info.window, RECT{0, 0, 400, 300}, gdi::PixelSurface{pixels.data(), 400, 400, 300});
+  InputEvent event;
+  driver->PollInput(&event);
+  for (int y = 100; y < 110; ++y) pixels[y * 400 + 50] = 0xABCDEF;  // a small change after it
+  driver->WindowPainted(info.window, RECT{50, 100, 51, 110}, gdi::PixelSurface{pixels.data(), 400, 400, 300});
+  driver->PollInput(&event);
+  Watcher watch;
+  std::vector<std::uint32_t> shown = watch.Image(driver->XWindowOf(info.window), 394, 275);
+  ASSERT_EQ(shown.size(), 394u * 275);
+  for (int y = 0; y < 275; ++y) {
+    for (int x = 0; x < 394; ++x) ASSERT_EQ(shown[y * 394 + x], pixels[(y + 22) * 400 + x + 3]) << x << "," << y;
+  }
+}
+
 TEST_F(X11DriverTest, PropertiesNameTheProgramAndItsDialog) {
   auto driver = MakeDriver();
   ASSERT_NE(driver, nullptr);
