@@ -52,6 +52,7 @@ enum class DisplayKind { kX11, kTty, kHeadless };
 struct TopLevelWindowInfo {
   HWND window = nullptr;
   RECT rect{};             // screen coordinates, frame included
+  RECT client{};           // screen coordinates, the client area inside `rect`
   std::string title;       // UTF-8
   std::string class_name;  // UTF-8
   HWND owner = nullptr;
@@ -81,6 +82,16 @@ enum class InputKind {
 
 enum class MouseButton { kLeft, kRight, kMiddle };
 
+// Where a key press's characters come from. A display whose keyboard maps keys itself
+// (x11: AltGr levels, dead keys, compose sequences) says what each press types;
+// TranslateMessage then gives exactly that instead of looking the virtual key up in
+// Layout().
+enum class KeyText {
+  kFromLayout,  // TranslateMessage finds the character in the display's Layout()
+  kGiven,       // the press types `text` (UTF-8; empty: nothing, or several characters)
+  kDeadKey,     // a dead key showing the accent `character`; a later press types the result
+};
+
 struct InputEvent {
   InputKind kind = InputKind::kKeyDown;
   HWND window = nullptr;  // the top-level window concerned; null: the active one
@@ -92,6 +103,7 @@ struct InputEvent {
   int wheel_delta = 0;
   int id = 0;
   std::string text;  // UTF-8
+  KeyText key_text = KeyText::kFromLayout;  // key presses
 };
 
 class DisplayDriver {
@@ -101,6 +113,14 @@ class DisplayDriver {
   virtual int RunMessageBox(const MessageBoxRequest& request) = 0;
 
   virtual SIZE ScreenSize() const { return SIZE{1024, 768}; }
+  // Where new windows go (SPI_GETWORKAREA, DS_CENTER): the whole screen unless the
+  // desktop keeps some of it (panels, docks).
+  virtual RECT WorkArea() const {
+    SIZE size = ScreenSize();
+    return RECT{0, 0, size.cx, size.cy};
+  }
+  // The screen's resolution (LOGPIXELSX / LOGPIXELSY): fonts and dialogs scale with it.
+  virtual int Dpi() const { return 96; }
   virtual const KeyboardLayout& Layout() const { return KeyboardLayout::UnitedStates(); }
   virtual void WindowShown(const TopLevelWindowInfo& /*info*/) {}
   virtual void WindowChanged(const TopLevelWindowInfo& /*info*/) {}
