@@ -1,0 +1,98 @@
+#include "runtime/graphics/memory_bitmaps.h"
+
+#include "runtime/dialogs/dialog_state.h"
+#include "runtime/dialogs/font_handles.h"
+#include "runtime/dialogs/graphic_engine_hooks.h"
+#include "runtime/dialogs/record_list.h"
+#include "runtime/dialogs/record_release.h"
+#include "runtime/frame/error_state.h"
+
+namespace runtime {
+namespace {
+
+constexpr std::uint32_t kDeferredRedraw = 0x200;  // no window to repaint
+constexpr std::uint32_t kMemoryBitmapFlags = IS_MEMORY_BITMAP | kDeferredRedraw | USES_PIXELS;
+
+HWND KeyOf(HBITMAP bitmap) { return reinterpret_cast<HWND>(bitmap); }
+
+DialogState* FindMemoryBitmap(HBITMAP bitmap) {
+  DialogState* record = find_record(KeyOf(bitmap));
+  return record != nullptr && record->kind == kind::kMemoryBitmap ? record : nullptr;
+}
+
+// What a graphic control gets at its making, for a surface with no window.
+void SetUpSurface(DialogState& record, HDC memory_dc, HBITMAP bitmap, SIZE size) {
+  GraphicSurface& surface = record.graphic;
+  surface.memory_dc = memory_dc;
+  surface.first_bitmap = SelectObject(memory_dc, bitmap);
+  surface.client_size = surface.bitmap_size = surface.visible_size = size;
+  const RECT all{0, 0, size.cx, size.cy};
+  FillRect(memory_dc, &all, surface.default_brush);
+  select_first_graphic_font(record);  // without it text still draws, in the DC's own font
+  SetTextColor(memory_dc, static_cast<COLORREF>(surface.default_text_color));
+  SetBkColor(memory_dc, static_cast<COLORREF>(surface.default_back_color));
+  SetBkMode(memory_dc, OPAQUE);
+}
+
+}  // namespace
+
+HBITMAP make_bitmap(int width, int height) {
+  if (width < 1 || height < 1) return nullptr;
+  HDC screen = GetDC(nullptr);
+  if (screen == nullptr) return nullptr;
+  HDC memory_dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = memory_dc != nullptr ? CreateCompatibleBitmap(screen, width, height) : nullptr;
+  ReleaseDC(nullptr, screen);
+  ErrorState not_passed_on;
+  DialogState* record =
+      bitmap != nullptr
+          ? register_record(not_passed_on, KeyOf(bitmap), nullptr, kMemoryBitmapFlags,
+                            kind::kMemoryBitmap)
+          : nullptr;
+  if (record == nullptr) {
+    if (bitmap != nullptr) DeleteObject(bitmap);
+    if (memory_dc != nullptr) DeleteDC(memory_dc);
+    return nullptr;
+  }
+  SetUpSurface(*record, memory_dc, bitmap, SIZE{width, height});
+  HWND& target = current_graphic_target();
+  if (target == nullptr) target = KeyOf(bitmap);
+  return bitmap;
+}
+
+HBITMAP load_bitmap(LPCWSTR path) {
+  // A DIB section keeps the file's colours: a monochrome device bitmap would take the
+  // target's text and background colours when copied.
+  auto picture = static_cast<HBITMAP>(
+      LoadImageW(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+  if (picture == nullptr) return nullptr;
+  BITMAP size{};
+  HBITMAP bitmap = nullptr;
+  if (GetObjectA(picture, sizeof size, &size) != 0) {
+    bitmap = make_bitmap(size.bmWidth, size.bmHeight < 0 ? -size.bmHeight : size.bmHeight);
+  }
+  if (DialogState* record = FindMemoryBitmap(bitmap)) {
+    const SIZE extent = record->graphic.bitmap_size;
+    HDC source = CreateCompatibleDC(record->graphic.memory_dc);
+    HGDIOBJ previous = SelectObject(source, picture);
+    BitBlt(record->graphic.memory_dc, 0, 0, extent.cx, extent.cy, source, 0, 0, SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+  }
+  DeleteObject(picture);
+  return bitmap;
+}
+
+bool end_bitmap(HBITMAP bitmap) {
+  if (FindMemoryBitmap(bitmap) == nullptr) return false;
+  HWND& target = current_graphic_target();
+  if (target == KeyOf(bitmap)) target = nullptr;
+  return free_window_record(KeyOf(bitmap));
+}
+
+SIZE bitmap_size(HBITMAP bitmap) {
+  const DialogState* record = FindMemoryBitmap(bitmap);
+  return record != nullptr ? record->graphic.bitmap_size : SIZE{0, 0};
+}
+
+}  // namespace runtime
