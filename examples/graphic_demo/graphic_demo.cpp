@@ -9,6 +9,7 @@
 
 #include "runtime/frame/process_entry.h"
 #include "runtime/graphics/bitmap_operations.h"
+#include "runtime/graphics/drawing_session.h"
 #include "runtime/graphics/graphic_window.h"
 #include "runtime/graphics/key_wait.h"
 #include "runtime/graphics/memory_bitmaps.h"

@@ -32,7 +32,7 @@ DialogState* FindFrame(HWND window) {
 // The surface procedure: paints itself from its bitmap (it has no dialog to answer
 // WM_DRAWITEM) and otherwise behaves as the graphic input procedure, which keeps the keys
 // in last_key and hands the rest to the STATIC's own procedure.
-LRESULT CALLBACK SurfaceProcedure(HWND surface, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SurfaceProcedure(HWND surface, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT paint{};
@@ -62,7 +62,7 @@ void FitSurfaceToClient(HWND frame) {
   }
 }
 
-LRESULT CALLBACK FrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT FrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SETFOCUS:
       if (HWND surface = graphic_window_surface(frame)) SetFocus(surface);

@@ -6,6 +6,7 @@
 #include "runtime/dialogs/record_list.h"
 #include "runtime/dialogs/record_release.h"
 #include "runtime/frame/error_state.h"
+#include "runtime/graphics/graphic_lock.h"
 
 namespace runtime {
 namespace {
@@ -87,7 +88,11 @@ bool end_bitmap(HBITMAP bitmap) {
   if (FindMemoryBitmap(bitmap) == nullptr) return false;
   HWND& target = current_graphic_target();
   if (target == KeyOf(bitmap)) target = nullptr;
-  return free_window_record(KeyOf(bitmap));
+  // Under the graphic lock: no other thread is drawing on it, or copying from it.
+  take_graphic_lock();
+  const bool released = free_window_record(KeyOf(bitmap));
+  release_graphic_lock();
+  return released;
 }
 
 SIZE bitmap_size(HBITMAP bitmap) {

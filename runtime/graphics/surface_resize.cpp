@@ -6,13 +6,16 @@
 #include "runtime/dialogs/dialog_state.h"
 #include "runtime/dialogs/graphic_engine_hooks.h"
 #include "runtime/dialogs/record_list.h"
+#include "runtime/graphics/graphic_lock.h"
 
 namespace runtime {
 namespace {
 
+// The surface's background colour's brush (a transparent background has none: the
+// system's button face then).
 HBRUSH BackgroundBrush(const DialogState& record) {
-  return record.back_color >= 0 && record.back_brush != nullptr ? record.back_brush
-                                                                : record.graphic.default_brush;
+  return record.graphic.default_brush != nullptr ? record.graphic.default_brush
+                                                 : GetSysColorBrush(COLOR_BTNFACE);
 }
 
 // The new bitmap holding the old picture over the background; null when it cannot be made.
@@ -66,14 +69,20 @@ bool resize_surface(HWND surface, int width, int height) {
       record->graphic.memory_dc == nullptr) {
     return false;
   }
+  // The bitmap is exchanged under the graphic lock; the window is sized after it, since
+  // sizing sends messages that may draw.
+  take_graphic_lock();
   HBITMAP bitmap = RepaintedBitmap(*record, width, height);
+  if (bitmap != nullptr) {
+    GraphicSurface& state = record->graphic;
+    DeleteObject(SelectObject(state.memory_dc, bitmap));
+    const SIZE size{width, height};
+    state.bitmap_size = state.visible_size = state.client_size = size;
+    state.pending_redraw.right = std::min<LONG>(state.pending_redraw.right, width);
+    state.pending_redraw.bottom = std::min<LONG>(state.pending_redraw.bottom, height);
+  }
+  release_graphic_lock();
   if (bitmap == nullptr) return false;
-  GraphicSurface& state = record->graphic;
-  DeleteObject(SelectObject(state.memory_dc, bitmap));
-  const SIZE size{width, height};
-  state.bitmap_size = state.visible_size = state.client_size = size;
-  state.pending_redraw.right = std::min<LONG>(state.pending_redraw.right, width);
-  state.pending_redraw.bottom = std::min<LONG>(state.pending_redraw.bottom, height);
   SizeWindow(*record, width, height);
   return true;
 }
