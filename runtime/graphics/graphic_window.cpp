@@ -155,11 +155,7 @@ HWND make_graphic_window(std::u16string_view caption, int x, int y, int width, i
   ErrorState not_passed_on;
   DialogState* record = register_record(not_passed_on, frame, nullptr, kFrameFlags, kind::kNamedClass);
   HWND surface = nullptr;
-  if (record != nullptr) {
-    record->style = static_cast<DWORD>(GetWindowLongW(frame, GWL_STYLE));
-    record->ex_style = static_cast<DWORD>(GetWindowLongW(frame, GWL_EXSTYLE));
-    surface = MakeSurface(frame, width, height);
-  }
+  if (record != nullptr) surface = MakeSurface(frame, width, height);
   if (surface == nullptr) {
     DestroyWindow(frame);  // WM_NCDESTROY releases whatever records were made
     return nullptr;
@@ -172,6 +168,9 @@ HWND make_graphic_window(std::u16string_view caption, int x, int y, int width, i
   ShowWindow(frame, SW_SHOWNOACTIVATE);
   SetForegroundWindow(frame);
   SetFocus(surface);
+  // The styles as the window has them, shown.
+  record->style = static_cast<DWORD>(GetWindowLongW(frame, GWL_STYLE));
+  record->ex_style = static_cast<DWORD>(GetWindowLongW(frame, GWL_EXSTYLE));
   return frame;
 }
 

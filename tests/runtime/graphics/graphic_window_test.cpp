@@ -53,7 +53,8 @@ TEST_F(GraphicWindows, AWindowHoldsOneSurfaceThatBecomesTheTarget) {
   const DialogState* record = find_record(surface);
   ASSERT_NE(record, nullptr);
   EXPECT_EQ(record->kind, kind::kGraphicControl);
-  EXPECT_EQ(record->flags, IS_CONTROL | 0x2000u | USES_PIXELS);
+  EXPECT_EQ(record->flags & ~GRAPHIC_HAS_FOCUS, IS_CONTROL | 0x2000u | USES_PIXELS);
+  EXPECT_NE(record->flags & GRAPHIC_HAS_FOCUS, 0u) << "the surface has the focus";
   EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(surface, GWL_STYLE)), 0x5000010Du);
   EXPECT_EQ(record->graphic.bitmap_size.cx, 40);
   EXPECT_EQ(record->graphic.bitmap_size.cy, 30);
