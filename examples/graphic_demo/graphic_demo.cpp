@@ -59,14 +59,14 @@ void DrawScene(HBITMAP tile, POINT ball) {
   draw_polygon(roof, RGB(120, 30, 20), RGB(180, 50, 30), 0, ALTERNATE);
   draw_box(70, 124, 90, 160, RGB(90, 50, 30), 0, RGB(120, 80, 40), 0);
   draw_box(52, 110, 66, 124, RGB(90, 50, 30), 0, RGB(120, 180, 230), 5);  // cross-hatched window
-  // A path of tiles and one big tile: the same bitmap copied and stretched.
-  for (int x = 140; x < 300; x += 20) copy_bitmap(tile, x, 170);
-  stretch_bitmap(tile, 150, 92, 197, 139);
-  // The ball, and a line from the house to it.
+  // A dotted string from the house to the ball, passing behind a big tile; a path of
+  // tiles: the same bitmap stretched and copied.
   move_to(120, 130, false);
   set_pen_style(PS_DOT);
   draw_line(ball.x + kBallSize / 2.0, ball.y + kBallSize / 2.0, RGB(60, 60, 60), false);
   set_pen_style(PS_SOLID);
+  stretch_bitmap(tile, 150, 92, 197, 139);
+  for (int x = 140; x < 300; x += 20) copy_bitmap(tile, x, 170);
   draw_box(ball.x, ball.y, ball.x + kBallSize, ball.y + kBallSize, RGB(20, 40, 140),
            kEllipseCorners, RGB(50, 90, 220), 0);
   // Two lines of text on the transparent background.
@@ -74,7 +74,8 @@ void DrawScene(HBITMAP tile, POINT ball) {
   set_foreground_colour(RGB(20, 30, 60));
   move_to(8, 6, false);
   write_text(u"The graphic engine");
-  new_text_line();
+  new_text_line();  // back to the left edge, one line down
+  move_to(8, 0, true);
   write_text(u"Arrows move the ball, Escape ends.");
 }
 
