@@ -10,6 +10,7 @@
 #include "runtime/dialogs/record_list.h"
 #include "runtime/dialogs/record_release.h"
 #include "runtime/frame/error_state.h"
+#include "runtime/graphics/graphic_window_view.h"
 #include "runtime/graphics/surface_painting.h"
 #include "runtime/graphics/surface_resize.h"
 
@@ -50,25 +51,20 @@ LRESULT SurfaceProcedure(HWND surface, UINT message, WPARAM wParam, LPARAM lPara
   }
 }
 
-void FitSurfaceToClient(HWND frame) {
-  HWND surface = graphic_window_surface(frame);
-  if (surface == nullptr) return;
-  RECT client{};
-  GetClientRect(frame, &client);
-  SetWindowPos(surface, nullptr, 0, 0, client.right, client.bottom,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  if (DialogState* record = find_record(surface)) {
-    record->graphic.client_size = SIZE{client.right, client.bottom};
-  }
-}
-
 LRESULT FrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SETFOCUS:
       if (HWND surface = graphic_window_surface(frame)) SetFocus(surface);
       return 0;
     case WM_SIZE:
-      FitSurfaceToClient(frame);
+      lay_out_graphic_view(frame);
+      return 0;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      // From the view's scroll bars: the surface's scroll handling moves the view.
+      if (HWND surface = graphic_window_surface(frame)) {
+        SendMessageW(surface, message, wParam, lParam);
+      }
       return 0;
     case WM_CLOSE: {
       const DialogState* record = FindFrame(frame);
@@ -211,8 +207,16 @@ SIZE graphic_window_size(HWND window) {
 
 void set_graphic_window_size(HWND window, int width, int height) {
   HWND surface = graphic_window_surface(window);
-  if (surface == nullptr || width < 1 || height < 1) return;
-  resize_surface(surface, width, height);
+  const DialogState* record = find_record(surface);
+  if (record == nullptr || width < 1 || height < 1) return;
+  if ((record->flags & GRAPHIC_STRETCHED) == 0) {
+    // The frame may keep its size (the same client area, bars gone): laid out all the same.
+    if (resize_surface(surface, width, height)) lay_out_graphic_view(window);
+    return;
+  }
+  // A stretched picture keeps its bitmap and fills whatever size the window takes.
+  const SIZE outer = OuterSize(window, width, height);
+  SetWindowPos(window, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace runtime

@@ -45,9 +45,10 @@ std::u16string graphic_window_caption(HWND window);
 POINT graphic_window_location(HWND window);
 void set_graphic_window_location(HWND window, int x, int y);
 
-// Client size of the window, which its surface fills. Setting it sizes the frame with
-// AdjustWindowRectEx and resizes the surface's bitmap, keeping the picture (see
-// surface_resize.h). Sizes below 1 change nothing.
+// Client size of the window. Setting it sizes the frame with AdjustWindowRectEx and
+// resizes the surface's bitmap to match, keeping the picture (see surface_resize.h); a
+// surface with GRAPHIC_STRETCHED keeps its bitmap, shown scaled to the new size. A view
+// larger than the window: graphic_window_view.h. Sizes below 1 change nothing.
 SIZE graphic_window_size(HWND window);
 void set_graphic_window_size(HWND window, int width, int height);
 

@@ -57,12 +57,17 @@ void SizeWindow(const DialogState& record, int width, int height) {
   }
   SetWindowPos(window, nullptr, 0, 0, wanted.right - wanted.left, wanted.bottom - wanted.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  InvalidateRect(record.hwnd, nullptr, FALSE);
 }
 
 }  // namespace
 
 bool resize_surface(HWND surface, int width, int height) {
+  if (!resize_surface_bitmap(surface, width, height)) return false;
+  SizeWindow(*find_record(surface), width, height);
+  return true;
+}
+
+bool resize_surface_bitmap(HWND surface, int width, int height) {
   if (width < 1 || height < 1) return false;
   DialogState* record = find_record(surface);
   if (record == nullptr || record->kind != kind::kGraphicControl ||
@@ -78,12 +83,14 @@ bool resize_surface(HWND surface, int width, int height) {
     DeleteObject(SelectObject(state.memory_dc, bitmap));
     const SIZE size{width, height};
     state.bitmap_size = state.visible_size = state.client_size = size;
+    state.scroll.x = std::min<LONG>(state.scroll.x, width - 1);
+    state.scroll.y = std::min<LONG>(state.scroll.y, height - 1);
     state.pending_redraw.right = std::min<LONG>(state.pending_redraw.right, width);
     state.pending_redraw.bottom = std::min<LONG>(state.pending_redraw.bottom, height);
   }
   release_graphic_lock();
   if (bitmap == nullptr) return false;
-  SizeWindow(*record, width, height);
+  InvalidateRect(surface, nullptr, FALSE);
   return true;
 }
 

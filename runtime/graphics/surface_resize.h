@@ -13,4 +13,7 @@ namespace runtime {
 // bitmap that cannot be made.
 bool resize_surface(HWND surface, int width, int height);
 
+// The bitmap part alone: the window keeps its size (a graphic window's view).
+bool resize_surface_bitmap(HWND surface, int width, int height);
+
 }  // namespace runtime

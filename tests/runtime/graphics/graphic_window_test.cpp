@@ -5,6 +5,7 @@
 
 #include "runtime/dialogs/window_metrics.h"
 #include "runtime/graphics/graphic_window.h"
+#include "runtime/graphics/graphic_window_view.h"
 #include "runtime/graphics/surface_resize.h"
 #include "tests/runtime/graphics/bitmap_fixture.h"
 
@@ -159,6 +160,60 @@ TEST_F(GraphicWindows, TheSurfacePaintsItselfFromItsBitmap) {
   EXPECT_EQ(GetPixel(dc, 2, 0), RGB(0, 0, 255));
   EXPECT_EQ(GetPixel(dc, 3, 1), RGB(0, 255, 255));
   ReleaseDC(surface, dc);
+}
+
+TEST_F(GraphicWindows, AStretchedPictureKeepsItsBitmapAndFillsTheWindow) {
+  Make(u"Stretched", 2, 2);
+  write_pixels(std::vector<std::uint32_t>{0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF});
+  HWND surface = graphic_window_surface(window_);
+  find_record(surface)->flags |= GRAPHIC_STRETCHED;
+  set_graphic_window_size(window_, 6, 4);
+  EXPECT_EQ(graphic_window_size(window_).cx, 6);
+  EXPECT_EQ(target_bitmap_size().cx, 2) << "the bitmap keeps its size";
+  InvalidateRect(surface, nullptr, FALSE);
+  UpdateWindow(surface);
+  HDC dc = GetDC(surface);
+  const struct {
+    int x, y;
+    COLORREF colour;
+  } rows[] = {{0, 0, RGB(255, 0, 0)}, {2, 1, RGB(255, 0, 0)}, {3, 0, RGB(0, 255, 0)},
+              {5, 1, RGB(0, 255, 0)}, {0, 2, RGB(0, 0, 255)}, {5, 3, RGB(255, 255, 255)}};
+  for (const auto& row : rows) EXPECT_EQ(GetPixel(dc, row.x, row.y), row.colour) << row.x << "," << row.y;
+  ReleaseDC(surface, dc);
+}
+
+TEST_F(GraphicWindows, AViewLargerThanTheWindowScrollsWithBars) {
+  Make(u"View", 40, 30);
+  HWND surface = graphic_window_surface(window_);
+  ASSERT_TRUE(set_graphic_window_view(window_, 100, 30));
+  const DialogState& record = *find_record(surface);
+  const int bar_width = GetSystemMetrics(SM_CXVSCROLL), bar_height = GetSystemMetrics(SM_CYHSCROLL);
+  // Wider than the window: a horizontal bar, whose height leaves the view too short.
+  HWND horizontal = record.graphic.child_windows[0], vertical = record.graphic.child_windows[1];
+  ASSERT_TRUE(IsWindow(horizontal));
+  ASSERT_TRUE(IsWindow(vertical));
+  RECT shown{};
+  GetClientRect(surface, &shown);
+  EXPECT_EQ(shown.right, 40 - bar_width);
+  EXPECT_EQ(shown.bottom, 30 - bar_height);
+  EXPECT_EQ(graphic_window_size(window_).cx, 40) << "the window keeps its size";
+  EXPECT_NE(record.flags & GRAPHIC_ARROWS_SCROLL, 0u);
+
+  find_record(surface)->last_key = 0;
+  SendMessageW(surface, WM_KEYDOWN, VK_RIGHT, 0x14D0001);
+  EXPECT_GT(record.graphic.scroll.x, 0) << "the arrow scrolls the view";
+  EXPECT_EQ(record.last_key, 0);
+  EXPECT_EQ(GetScrollPos(horizontal, SB_CTL), record.graphic.scroll.x);
+  SendMessageW(window_, WM_HSCROLL, SB_BOTTOM, reinterpret_cast<LPARAM>(horizontal));
+  EXPECT_EQ(record.graphic.scroll.x, 100 - (40 - bar_width)) << "a bar's message, through the frame";
+
+  ASSERT_TRUE(set_graphic_window_view(window_, 40, 30));
+  EXPECT_FALSE(IsWindow(horizontal));
+  EXPECT_FALSE(IsWindow(vertical));
+  EXPECT_EQ(record.graphic.scroll.x, 0);
+  EXPECT_EQ(record.flags & GRAPHIC_ARROWS_SCROLL, 0u) << "keys reach last_key again";
+  EXPECT_FALSE(set_graphic_window_view(window_, 0, 30));
+  EXPECT_FALSE(set_graphic_window_view(surface, 50, 50)) << "the surface is no graphic window";
 }
 
 TEST_F(GraphicWindows, KeysReachLastKey) {
