@@ -1,5 +1,8 @@
 #include "runtime/graphics/memory_bitmaps.h"
 
+#include <cstdint>
+#include <vector>
+
 #include "runtime/dialogs/dialog_state.h"
 #include "runtime/dialogs/font_handles.h"
 #include "runtime/dialogs/graphic_engine_hooks.h"
@@ -33,6 +36,33 @@ void SetUpSurface(DialogState& record, HDC memory_dc, HBITMAP bitmap, SIZE size)
   SetTextColor(memory_dc, static_cast<COLORREF>(surface.default_text_color));
   SetBkColor(memory_dc, static_cast<COLORREF>(surface.default_back_color));
   SetBkMode(memory_dc, OPAQUE);
+}
+
+// The picture's pixels into the surface's bitmap, through 32-bit DIB rows: GetDIBits
+// reads a palette image through its colour table, where a blit from a one-bit image
+// would take the target's text and background colours instead.
+bool CopyPicture(HBITMAP picture, const DialogState& record) {
+  const GraphicSurface& surface = record.graphic;
+  const SIZE size = surface.bitmap_size;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = size.cx;
+  info.bmiHeader.biHeight = -size.cy;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size.cx) * static_cast<std::size_t>(size.cy));
+  const auto lines = static_cast<UINT>(size.cy);
+  if (GetDIBits(surface.memory_dc, picture, 0, lines, pixels.data(), &info, DIB_RGB_COLORS) !=
+      size.cy) {
+    return false;
+  }
+  // SetDIBits wants the bitmap out of its device context.
+  HGDIOBJ own = SelectObject(surface.memory_dc, surface.first_bitmap);
+  const int set = SetDIBits(surface.memory_dc, static_cast<HBITMAP>(own), 0, lines, pixels.data(),
+                            &info, DIB_RGB_COLORS);
+  SelectObject(surface.memory_dc, own);
+  return set == size.cy;
 }
 
 }  // namespace
@@ -73,12 +103,10 @@ HBITMAP load_bitmap(LPCWSTR path) {
     bitmap = make_bitmap(size.bmWidth, size.bmHeight < 0 ? -size.bmHeight : size.bmHeight);
   }
   if (DialogState* record = FindMemoryBitmap(bitmap)) {
-    const SIZE extent = record->graphic.bitmap_size;
-    HDC source = CreateCompatibleDC(record->graphic.memory_dc);
-    HGDIOBJ previous = SelectObject(source, picture);
-    BitBlt(record->graphic.memory_dc, 0, 0, extent.cx, extent.cy, source, 0, 0, SRCCOPY);
-    SelectObject(source, previous);
-    DeleteDC(source);
+    if (!CopyPicture(picture, *record)) {
+      end_bitmap(bitmap);
+      bitmap = nullptr;
+    }
   }
   DeleteObject(picture);
   return bitmap;

@@ -63,6 +63,27 @@ TEST_F(MemoryBitmaps, HandlesThatNameNoBitmapAreRefused) {
   EXPECT_FALSE(end_bitmap(reinterpret_cast<HBITMAP>(control_)));
 }
 
+TEST_F(MemoryBitmaps, ALoadedPictureKeepsItsColourTable) {
+  // 3 x 1 at one bit per pixel, colour table {red, blue}: a monochrome bitmap would take
+  // the target's colours instead.
+  const std::vector<BYTE> file = {
+      'B', 'M', 66, 0, 0, 0, 0, 0, 0, 0, 62, 0, 0, 0,                       // file header
+      40, 0, 0, 0, 3, 0, 0, 0, 1, 0, 0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0,  // info header
+      0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0,
+      0, 0, 0xFF, 0, 0xFF, 0, 0, 0,  // red, blue
+      0xA0, 0, 0, 0};                // blue, red, blue
+  testing_support::TempDir dir;
+  const std::string path = dir / "two_colours.bmp";
+  const std::u16string wide(path.begin(), path.end());
+  ASSERT_TRUE(write_whole_file(wide.c_str(), file));
+  HBITMAP bitmap = load_bitmap(wide.c_str());
+  ASSERT_NE(bitmap, nullptr);
+  EXPECT_EQ(bitmap_size(bitmap).cx, 3);
+  set_graphic_target(reinterpret_cast<HWND>(bitmap));
+  EXPECT_EQ(TargetPixels(), (std::vector<std::uint32_t>{0x0000FF, 0xFF0000, 0x0000FF}));
+  EXPECT_TRUE(end_bitmap(bitmap));
+}
+
 TEST_F(MemoryBitmaps, FilesThatDoNotLoadGiveZero) {
   testing_support::TempDir dir;
   const std::string bad = dir.path() + "/bad.bmp";
