@@ -6,10 +6,10 @@
 #include "runtime/dialogs/dialog_placement.h"
 #include "runtime/dialogs/dialog_state.h"
 #include "runtime/dialogs/graphic_control_setup.h"
-#include "runtime/dialogs/graphic_engine_hooks.h"
 #include "runtime/dialogs/record_list.h"
 #include "runtime/dialogs/record_release.h"
 #include "runtime/frame/error_state.h"
+#include "runtime/graphics/drawing_session.h"
 #include "runtime/graphics/graphic_window_view.h"
 #include "runtime/graphics/surface_painting.h"
 #include "runtime/graphics/surface_resize.h"
@@ -19,9 +19,8 @@ namespace {
 
 constexpr WCHAR kClassName[] = u"ZIRCOGRAPH";
 constexpr DWORD kSurfaceStyle = 0x5000010D;  // WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_OWNERDRAW
-constexpr std::uint32_t kBatchedRedraw = 0x2000;
 constexpr std::uint32_t kFrameFlags = IS_GRAPHIC_WINDOW | WAS_SHOWN | USES_PIXELS;
-constexpr std::uint32_t kSurfaceFlags = IS_CONTROL | kBatchedRedraw | USES_PIXELS;
+constexpr std::uint32_t kSurfaceFlags = IS_CONTROL | REDRAW_BATCHED | USES_PIXELS;
 
 std::atomic<ATOM> g_class_atom{0};
 
@@ -73,8 +72,8 @@ LRESULT FrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_NCDESTROY: {
       // The surface window is gone by now; its record is not, until the release.
-      HWND& target = current_graphic_target();
-      if (target != nullptr && target == first_child_control(frame)) target = nullptr;
+      const HWND surface = first_child_control(frame);
+      if (surface != nullptr && graphic_target() == surface) set_graphic_target(nullptr);
       free_window_record(frame);
       break;
     }
@@ -160,7 +159,7 @@ HWND make_graphic_window(std::u16string_view caption, int x, int y, int width, i
   const POINT corner = PlacedCorner(x, y, outer);
   SetWindowPos(frame, nullptr, corner.x, corner.y, outer.cx, outer.cy,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  current_graphic_target() = surface;
+  set_graphic_target(surface);
   ShowWindow(frame, SW_SHOWNOACTIVATE);
   SetForegroundWindow(frame);
   SetFocus(surface);

@@ -5,17 +5,17 @@
 
 #include "runtime/dialogs/dialog_state.h"
 #include "runtime/dialogs/font_handles.h"
-#include "runtime/dialogs/graphic_engine_hooks.h"
 #include "runtime/dialogs/record_list.h"
 #include "runtime/dialogs/record_release.h"
 #include "runtime/frame/error_state.h"
+#include "runtime/graphics/drawing_session.h"
 #include "runtime/graphics/graphic_lock.h"
 
 namespace runtime {
 namespace {
 
-constexpr std::uint32_t kDeferredRedraw = 0x200;  // no window to repaint
-constexpr std::uint32_t kMemoryBitmapFlags = IS_MEMORY_BITMAP | kDeferredRedraw | USES_PIXELS;
+// Deferred redraw: there is no window to repaint.
+constexpr std::uint32_t kMemoryBitmapFlags = IS_MEMORY_BITMAP | REDRAW_DEFERRED | USES_PIXELS;
 
 HWND KeyOf(HBITMAP bitmap) { return reinterpret_cast<HWND>(bitmap); }
 
@@ -86,8 +86,7 @@ HBITMAP make_bitmap(int width, int height) {
     return nullptr;
   }
   SetUpSurface(*record, memory_dc, bitmap, SIZE{width, height});
-  HWND& target = current_graphic_target();
-  if (target == nullptr) target = KeyOf(bitmap);
+  if (graphic_target() == nullptr) set_graphic_target(KeyOf(bitmap));
   return bitmap;
 }
 
@@ -114,8 +113,7 @@ HBITMAP load_bitmap(LPCWSTR path) {
 
 bool end_bitmap(HBITMAP bitmap) {
   if (FindMemoryBitmap(bitmap) == nullptr) return false;
-  HWND& target = current_graphic_target();
-  if (target == KeyOf(bitmap)) target = nullptr;
+  if (graphic_target() == KeyOf(bitmap)) set_graphic_target(nullptr);
   // Under the graphic lock: no other thread is drawing on it, or copying from it.
   take_graphic_lock();
   const bool released = free_window_record(KeyOf(bitmap));
