@@ -179,9 +179,11 @@ TEST(BmpFile, HeadersDescribeTheRows) {
     BITMAPINFOHEADER info{};
     std::memcpy(&head, file.data(), sizeof head);
     std::memcpy(&info, file.data() + sizeof head, sizeof info);
-    EXPECT_EQ(head.bfType, 0x4D42);
-    EXPECT_EQ(head.bfSize, row.total);
-    EXPECT_EQ(head.bfOffBits, 54u);
+    // The file header is packed: its fields are read by value, never bound by reference.
+    const DWORD type = head.bfType, size = head.bfSize, offset = head.bfOffBits;
+    EXPECT_EQ(type, 0x4D42u);
+    EXPECT_EQ(size, row.total);
+    EXPECT_EQ(offset, 54u);
     EXPECT_EQ(info.biSize, 40u);
     EXPECT_EQ(info.biWidth, row.width);
     EXPECT_EQ(info.biHeight, row.height);
