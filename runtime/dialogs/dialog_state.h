@@ -45,7 +45,9 @@ inline constexpr std::uint32_t IS_GRAPHIC_WINDOW = 0x80000000;  // the graphic e
 // close_flags
 inline constexpr std::uint32_t CLOSE_DISABLED = 0x1;
 inline constexpr std::uint32_t TEXT_SCROLLS = 0x400;       // new lines scroll the visible area
-inline constexpr std::uint32_t TEXT_WRAP_BITS = 0x6000;    // text wrapping (not yet used)
+inline constexpr std::uint32_t TEXT_WRAPS_CHARACTERS = 0x2000;  // text breaks at the right edge
+inline constexpr std::uint32_t TEXT_WRAPS_WORDS = 0x4000;  // ...between words where it can
+inline constexpr std::uint32_t TEXT_WRAP_BITS = TEXT_WRAPS_CHARACTERS | TEXT_WRAPS_WORDS;
 inline constexpr std::uint32_t INCLUSIVE_ENDS = 0x8000;    // lines and boxes take their last pixel
 
 // Colour markers of text_color and back_color.

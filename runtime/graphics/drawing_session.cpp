@@ -18,7 +18,7 @@ HWND graphic_target() { return current_graphic_target(); }
 DialogState* begin_drawing() {
   take_graphic_lock();
   DialogState* record = find_record(current_graphic_target());
-  if (record != nullptr &&
+  if (record != nullptr && record->graphic.memory_dc != nullptr &&
       (record->kind == kind::kGraphicControl || record->kind == kind::kMemoryBitmap)) {
     return record;
   }

@@ -8,7 +8,7 @@ namespace runtime {
 
 // The target's record with the graphic lock held, or null with the lock released when
 // the thread has no target, the target has no record, or its record is not a drawing
-// surface (a graphic control, kind 14, or a memory bitmap, kind 26).
+// surface (a graphic control, kind 14, or a memory bitmap, kind 26) with a memory DC.
 DialogState* begin_drawing();
 // Releases the graphic lock.
 void end_drawing();

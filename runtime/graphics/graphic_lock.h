@@ -7,7 +7,8 @@ namespace runtime {
 
 // Takes the lock: exchanges -1 into the word until the old value was 0, giving the
 // processor away (Sleep(0)) between attempts. Not re-entrant: a thread that holds the
-// lock and takes it again waits for ever.
+// lock and takes it again waits for ever: a callback that runs while an operation
+// repaints (WM_DRAWITEM, WM_PAINT inside UpdateWindow) must not draw.
 void take_graphic_lock();
 // Stores 0.
 void release_graphic_lock();

@@ -45,7 +45,10 @@ void mark_dirty(DialogState& surface, RECT touched, DirtyMode mode) {
 void refresh_surface(DialogState& surface) {
   GraphicSurface& s = surface.graphic;
   const bool whole = (surface.flags & GRAPHIC_STRETCHED) != 0;
-  InvalidateRect(surface.hwnd, whole ? nullptr : &s.pending_redraw, FALSE);
+  // The window shows the bitmap from the pixel offset on: window = bitmap - offset.
+  RECT shown = s.pending_redraw;
+  OffsetRect(&shown, -s.scroll.x, -s.scroll.y);
+  InvalidateRect(surface.hwnd, whole ? nullptr : &shown, FALSE);
   s.pending_redraw = RECT{};
   UpdateWindow(surface.hwnd);
   surface.flags &= ~(REDRAW_PENDING | REDRAW_NOW);

@@ -26,9 +26,10 @@ enum class DirtyMode {
 // it into pending_redraw, sets REDRAW_PENDING and applies the policy. The lock stays held.
 void mark_dirty(DialogState& surface, RECT touched, DirtyMode mode);
 
-// Repaints now: InvalidateRect of the pending rectangle (the whole window when
-// GRAPHIC_STRETCHED) without erasing, UpdateWindow, and the pending state cleared
-// (rectangle empty, REDRAW_PENDING, REDRAW_NOW and the operation counter).
+// Repaints now: InvalidateRect of the pending rectangle, moved by the pixel offset to
+// where the window shows it (the whole window when GRAPHIC_STRETCHED), without erasing;
+// UpdateWindow; and the pending state cleared (rectangle empty, REDRAW_PENDING,
+// REDRAW_NOW and the operation counter).
 void refresh_surface(DialogState& surface);
 
 }  // namespace runtime

@@ -61,6 +61,7 @@ void draw_polyline(std::span<const WorldPoint> points, std::int32_t colour);
 
 // Fills the area around the point: with border_colour kForegroundColour (-1) the area of
 // the colour found at the point; otherwise everything up to a border of border_colour.
+// A fill colour of -1 is the foreground colour.
 void flood_fill(double x, double y, std::int32_t fill_colour, std::int32_t fill_style,
                 std::int32_t border_colour);
 

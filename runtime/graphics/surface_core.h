@@ -13,6 +13,16 @@
 // drawing state is in record.graphic (see dialog_state.h). The memory DC's current
 // position is always graphic.position: an operation that moves one moves the other
 // (set_current_position).
+//
+// Making a surface (graphic controls: add_control; memory bitmaps and graphic windows:
+// their own set-up): register_record gives the default colours and the shared
+// background brush; then the memory DC with its bitmap selected (first_bitmap keeps what
+// it held), bitmap_size, client_size and visible_size, the first font
+// (select_first_graphic_font, which sets TA_UPDATECP), SetTextColor / SetBkColor /
+// SetBkMode(OPAQUE), and the redraw policy in flags (REDRAW_DEFERRED for memory bitmaps,
+// REDRAW_BATCHED for a graphic window's drawing child). Everything else starts at 0: the
+// pen (solid, one pixel), the position, the world (origin 0, scale 0 = pixels, no mirror).
+// free_window_record releases the memory DC, its bitmap and further_object.
 #pragma once
 
 #include "runtime/dialogs/dialog_state.h"

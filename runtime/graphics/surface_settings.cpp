@@ -13,7 +13,7 @@ constexpr std::int32_t kLow24Bits = 0xFFFFFF;
 constexpr std::uint32_t kUserFlags = TEXT_CLIPPED | REDRAW_DEFERRED | REDRAW_BATCHED |
                                      GRAPHIC_STRETCHED | GRAPHIC_ARROWS_SCROLL | MIRROR_X |
                                      MIRROR_Y;
-constexpr std::uint32_t kUserCloseFlags = INCLUSIVE_ENDS | TEXT_SCROLLS;
+constexpr std::uint32_t kUserCloseFlags = INCLUSIVE_ENDS | TEXT_SCROLLS | TEXT_WRAP_BITS;
 
 void SetBits(std::uint32_t& word, std::uint32_t bits, bool on) {
   word = on ? (word | bits) : (word & ~bits);

@@ -47,8 +47,9 @@ void set_world(float origin_x, float origin_y, float scale_x, float scale_y,
 // follows its metrics. Unknown numbers and fonts that cannot be made change nothing.
 void set_surface_font(FontNumber number);
 
-// close_flags bits of the target (INCLUSIVE_ENDS, TEXT_SCROLLS) and flags bits
-// (TEXT_CLIPPED, the redraw policies) turned on or off.
+// close_flags bits of the target (INCLUSIVE_ENDS, TEXT_SCROLLS, TEXT_WRAP_BITS) and
+// flags bits (TEXT_CLIPPED, the redraw policies...) turned on or off; other bits are
+// left alone.
 void set_surface_close_flags(std::uint32_t bits, bool on);
 void set_surface_flags(std::uint32_t bits, bool on);
 

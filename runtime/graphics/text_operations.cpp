@@ -33,12 +33,8 @@ void ScrollVisibleArea(DialogState& surface, LONG distance) {
   mark_dirty(surface, area, DirtyMode::kExact);
 }
 
-}  // namespace
-
-void write_text(std::u16string_view text) {
-  DrawingScope scope;
-  if (!scope) return;
-  DialogState& surface = *scope.surface();
+// Writes one run at the current position, which moves past it.
+void WriteRun(DialogState& surface, std::u16string_view text) {
   GraphicSurface& s = surface.graphic;
   const POINT start = s.position;
   const auto* units = reinterpret_cast<LPCWSTR>(text.data());
@@ -55,6 +51,68 @@ void write_text(std::u16string_view text) {
   // The width of slanted glyphs reaches a little past the advance: one character more.
   mark_dirty(surface, RECT{start.x, start.y, end.x + s.char_width, start.y + LineHeight(s)},
              DirtyMode::kExact);
+}
+
+// How many units of the text go on the current line of a wrapping surface. A line that
+// has nothing on it yet takes at least one character, so that every line makes progress.
+std::size_t WrapLength(const DialogState& surface, std::u16string_view text) {
+  const GraphicSurface& s = surface.graphic;
+  const LONG room = s.scroll.x + s.visible_size.cx - s.position.x;
+  INT fit = 0;
+  SIZE size{};
+  if (room > 0) {
+    GetTextExtentExPointW(s.memory_dc, reinterpret_cast<LPCWSTR>(text.data()), Count(text),
+                          room, &fit, nullptr, &size);
+  }
+  const auto fits = static_cast<std::size_t>(std::max(fit, 0));
+  if (fits >= text.size()) return text.size();
+  if ((surface.close_flags & TEXT_WRAPS_WORDS) != 0) {
+    // The last space that fits (or that follows the last character that fits) ends the line.
+    const std::size_t space = text.substr(0, fits + 1).find_last_of(u' ');
+    if (space != std::u16string_view::npos && space > 0) return space;
+  }
+  const bool line_is_empty = s.position.x <= s.scroll.x;
+  return fits == 0 && line_is_empty ? 1 : fits;
+}
+
+// new_text_line with the lock held.
+void NextLine(DialogState& surface) {
+  GraphicSurface& s = surface.graphic;
+  const LONG line = LineHeight(s);
+  POINT next{s.scroll.x, s.position.y + line};
+  const LONG bottom = s.scroll.y + s.visible_size.cy;
+  const bool scrolls = (surface.close_flags & TEXT_SCROLLS) != 0;
+  // A line starting on the bottom edge itself scrolls too: else, once scrolled, the next
+  // line would land just below the area and never scroll again.
+  if (scrolls && next.y >= s.scroll.y && next.y <= bottom && bottom - next.y < line) {
+    ScrollVisibleArea(surface, line - (bottom - next.y));
+    next.y = bottom - line;
+  }
+  set_current_position(surface, next);
+}
+
+}  // namespace
+
+void write_text(std::u16string_view text) {
+  DrawingScope scope;
+  if (!scope) return;
+  DialogState& surface = *scope.surface();
+  if ((surface.close_flags & TEXT_WRAP_BITS) == 0) {
+    WriteRun(surface, text);
+    return;
+  }
+  const bool words = (surface.close_flags & TEXT_WRAPS_WORDS) != 0;
+  while (!text.empty()) {
+    const std::size_t length = WrapLength(surface, text);
+    if (length > 0) WriteRun(surface, text.substr(0, length));
+    text.remove_prefix(length);
+    if (text.empty()) break;
+    NextLine(surface);
+    if (words) {
+      const std::size_t first = text.find_first_not_of(u' ');
+      text.remove_prefix(first == std::u16string_view::npos ? text.size() : first);
+    }
+  }
 }
 
 SIZE measure_text(std::u16string_view text) {
@@ -82,19 +140,7 @@ std::int32_t characters_that_fit(std::u16string_view text, std::int32_t max_widt
 void new_text_line() {
   DrawingScope scope;
   if (!scope) return;
-  DialogState& surface = *scope.surface();
-  GraphicSurface& s = surface.graphic;
-  const LONG line = LineHeight(s);
-  POINT next{s.scroll.x, s.position.y + line};
-  const LONG bottom = s.scroll.y + s.visible_size.cy;
-  const bool scrolls = (surface.close_flags & TEXT_SCROLLS) != 0;
-  // A line starting on the bottom edge itself scrolls too: else, once scrolled, the next
-  // line would land just below the area and never scroll again.
-  if (scrolls && next.y >= s.scroll.y && next.y <= bottom && bottom - next.y < line) {
-    ScrollVisibleArea(surface, line - (bottom - next.y));
-    next.y = bottom - line;
-  }
-  set_current_position(surface, next);
+  NextLine(*scope.surface());
 }
 
 }  // namespace runtime

@@ -5,6 +5,11 @@
 // Text is UTF-16. Surfaces write with TA_UPDATECP: the current position moves to the end
 // of the text, so that consecutive writes continue one line. With TEXT_CLIPPED in the
 // surface's flags, text is cut at the visible area (ExtTextOutW with ETO_CLIPPED).
+//
+// Wrapping, by the surface's close_flags: with TEXT_WRAPS_CHARACTERS text that reaches the
+// right edge of the visible area goes on at the start of the next line (new_text_line,
+// scrolling included); with TEXT_WRAPS_WORDS it breaks at the last space that fits
+// instead, when there is one, and the spaces at the break are dropped.
 #pragma once
 
 #include <cstdint>

@@ -29,6 +29,15 @@ LONG NewOffset(int code, int thumb, LONG current, LONG line, LONG page, LONG las
   return std::clamp(next, LONG{0}, std::max(last, LONG{0}));
 }
 
+// The scroll bar that shows the view's position on one axis: the surface's own, or that
+// of the graphic window around it.
+HWND ViewBar(const DialogState& record, bool horizontal) {
+  const int slot = horizontal ? 0 : 1;
+  if (record.graphic.child_windows[slot] != nullptr) return record.graphic.child_windows[slot];
+  const DialogState* window = find_record(record.parent);
+  return window != nullptr ? window->graphic.child_windows[slot] : nullptr;
+}
+
 }  // namespace
 
 void set_view_scrolling(bool on) {
@@ -65,7 +74,7 @@ bool graphic_engine_scroll(HWND control, UINT message, WPARAM wParam, LPARAM lPa
                        std::max(s.client_size.cy, LONG{1}), s.bitmap_size.cy - s.client_size.cy);
     if (offset >= 0) s.scroll.y = offset;
   }
-  if (bar == nullptr) bar = s.child_windows[horizontal ? 0 : 1];
+  if (bar == nullptr) bar = ViewBar(*record, horizontal);
   release_graphic_lock();
 
   if (offset < 0) return true;  // SB_ENDSCROLL and the like: nothing moves

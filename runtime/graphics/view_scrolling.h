@@ -10,9 +10,9 @@
 // does not own can post it to have the owning thread repaint.
 //
 // Scroll bars: a WM_HSCROLL / WM_VSCROLL that comes from a scroll bar control (lParam)
-// gets that bar's position updated; a graphic window keeps its horizontal bar in
-// graphic.child_windows[0] and its vertical one in child_windows[1], and these follow key
-// and wheel scrolling as well.
+// gets that bar's position updated. Key and wheel scrolling update the bars kept in
+// graphic.child_windows[0] (horizontal) and [1] (vertical) of the control's record, or
+// else of its parent's record (a graphic window's).
 #pragma once
 
 #include "platform/win32.h"

@@ -228,5 +228,35 @@ TEST_F(RedrawPolicyTest, PendingRectangleIsNormalisedWidenedAndClipped) {
   }
 }
 
+TEST_F(RedrawPolicyTest, ThreadsDrawingOnOneSurfaceTakeTurns) {
+  ASSERT_NE(MakeSurface(64, 2), nullptr);
+  Record().flags |= REDRAW_DEFERRED;
+  Record().close_flags |= INCLUSIVE_ENDS;
+  auto draw_row = [this](int row, std::int32_t colour) {
+    set_graphic_target(control_);  // the target is per thread
+    for (int x = 0; x < 64; ++x) {
+      DrawingScope scope;
+      ASSERT_TRUE(scope);
+      DialogState& surface = *scope.surface();
+      // A read-modify-write of the position that the lock keeps whole.
+      set_current_position(surface, POINT{x, row});
+      SelectedTool pen(surface.graphic.memory_dc, make_operation_pen(surface, colour));
+      LineTo(surface.graphic.memory_dc, x, row);
+      SetPixelV(surface.graphic.memory_dc, x, row, static_cast<COLORREF>(colour));
+      EXPECT_EQ(surface.graphic.position.y, row);
+      mark_dirty(surface, RECT{x, row, x + 1, row + 1}, DirtyMode::kExact);
+    }
+  };
+  std::thread first(draw_row, 0, 0x0000FF);
+  std::thread second(draw_row, 1, 0xFF0000);
+  first.join();
+  second.join();
+  for (int x = 0; x < 64; ++x) {
+    EXPECT_EQ(Pixel(x, 0), RGB(255, 0, 0));
+    EXPECT_EQ(Pixel(x, 1), RGB(0, 0, 255));
+  }
+  EXPECT_FALSE(graphic_lock_held());
+}
+
 }  // namespace
 }  // namespace runtime

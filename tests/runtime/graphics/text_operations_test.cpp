@@ -118,3 +118,37 @@ TEST_F(TextTest, SurfaceFontChangesLineSpacing) {
 
 }  // namespace
 }  // namespace runtime
+
+namespace runtime {
+namespace {
+
+// Lines of a wrapped text: the text position's row after each write, by wrapping mode.
+TEST_F(TextTest, WrappingBreaksAtTheRightEdge) {
+  struct Case {
+    std::uint32_t mode;
+    const char* golden;
+  } cases[] = {{TEXT_WRAPS_CHARACTERS, "text_wrap_characters"}, {TEXT_WRAPS_WORDS, "text_wrap_words"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.golden);
+    White(70, 60);
+    set_surface_close_flags(c.mode, true);
+    write_text(u"uno dos tres cuatro");
+    EXPECT_GT(Record().graphic.position.y, 0);
+    EXPECT_LE(Record().graphic.position.x, 70);
+    EXPECT_TRUE(MatchesGolden(Dc(), c.golden));
+    DestroyWindow(dialog_);
+    dialog_ = nullptr;
+    set_graphic_target(nullptr);
+  }
+}
+
+TEST_F(TextTest, WrappingOnAnAreaNarrowerThanACharacterStillEnds) {
+  White(3, 200);
+  set_surface_close_flags(TEXT_WRAPS_WORDS, true);
+  write_text(u"ab  cd");
+  // One character a line: a, b, c, d (the spaces at the break are dropped).
+  EXPECT_EQ(Record().graphic.position.y, 3 * LineHeight());
+}
+
+}  // namespace
+}  // namespace runtime
