@@ -121,3 +121,22 @@ bool set_graphic_window_view(HWND window, int view_width, int view_height) {
 }
 
 }  // namespace runtime
+
+namespace runtime {
+
+bool set_graphic_window_stretched(HWND window, bool stretched) {
+  DialogState* record = find_record(graphic_window_surface(window));
+  if (record == nullptr) return false;
+  take_graphic_lock();
+  if (stretched) {
+    record->flags |= GRAPHIC_STRETCHED;
+  } else {
+    record->flags &= ~GRAPHIC_STRETCHED;
+  }
+  release_graphic_lock();
+  lay_out_graphic_view(window);
+  UpdateWindow(record->hwnd);
+  return true;
+}
+
+}  // namespace runtime

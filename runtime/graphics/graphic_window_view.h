@@ -19,4 +19,8 @@ void lay_out_graphic_view(HWND window);
 // size below 1, a window that is no graphic window, or a bitmap that cannot be made.
 bool set_graphic_window_view(HWND window, int view_width, int view_height);
 
+// Turns the stretched picture (GRAPHIC_STRETCHED) of the window's surface on or off, lays
+// the view out again and repaints it. False for a window that is no graphic window.
+bool set_graphic_window_stretched(HWND window, bool stretched);
+
 }  // namespace runtime

@@ -166,7 +166,9 @@ TEST_F(GraphicWindows, AStretchedPictureKeepsItsBitmapAndFillsTheWindow) {
   Make(u"Stretched", 2, 2);
   write_pixels(std::vector<std::uint32_t>{0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF});
   HWND surface = graphic_window_surface(window_);
-  find_record(surface)->flags |= GRAPHIC_STRETCHED;
+  ASSERT_TRUE(set_graphic_window_stretched(window_, true));
+  EXPECT_NE(find_record(surface)->flags & GRAPHIC_STRETCHED, 0u);
+  EXPECT_FALSE(set_graphic_window_stretched(surface, true)) << "the surface is no graphic window";
   set_graphic_window_size(window_, 6, 4);
   EXPECT_EQ(graphic_window_size(window_).cx, 6);
   EXPECT_EQ(target_bitmap_size().cx, 2) << "the bitmap keeps its size";
@@ -179,6 +181,15 @@ TEST_F(GraphicWindows, AStretchedPictureKeepsItsBitmapAndFillsTheWindow) {
   } rows[] = {{0, 0, RGB(255, 0, 0)}, {2, 1, RGB(255, 0, 0)}, {3, 0, RGB(0, 255, 0)},
               {5, 1, RGB(0, 255, 0)}, {0, 2, RGB(0, 0, 255)}, {5, 3, RGB(255, 255, 255)}};
   for (const auto& row : rows) EXPECT_EQ(GetPixel(dc, row.x, row.y), row.colour) << row.x << "," << row.y;
+  ReleaseDC(surface, dc);
+
+  // Back to plain: the bitmap, smaller than the window now, shows from its corner.
+  ASSERT_TRUE(set_graphic_window_stretched(window_, false));
+  EXPECT_EQ(find_record(surface)->flags & GRAPHIC_STRETCHED, 0u);
+  dc = GetDC(surface);
+  EXPECT_EQ(GetPixel(dc, 1, 0), RGB(0, 255, 0));
+  EXPECT_EQ(GetPixel(dc, 4, 0), GetSysColor(COLOR_BTNFACE)) << "beyond the bitmap";
+  EXPECT_EQ(GetPixel(dc, 0, 3), GetSysColor(COLOR_BTNFACE));
   ReleaseDC(surface, dc);
 }
 
