@@ -15,6 +15,7 @@
 #include "platform/gdi/dib_format.h"
 #include "platform/kernel/resource_table.h"
 #include "platform/user/image_loading.h"
+#include "platform/user/rle_bitmap.h"
 
 namespace platform {
 namespace {
@@ -36,6 +37,7 @@ constexpr std::size_t kCoreHeaderBytes = 12;  // BITMAPCOREHEADER
 struct PackedDib {
   std::vector<BYTE> info;
   const BYTE* bits = nullptr;
+  std::vector<BYTE> decoded;  // run-length encoded bits, expanded (`bits` points here)
 
   BITMAPINFOHEADER& header() { return *reinterpret_cast<BITMAPINFOHEADER*>(info.data()); }
   const BITMAPINFO* bitmap_info() const { return reinterpret_cast<const BITMAPINFO*>(info.data()); }
@@ -46,8 +48,10 @@ struct PackedDib {
   }
 };
 
+// Counted in 64 bits: a row as wide as the largest bitmap (2^27 pixels at 32 bpp) has 2^32
+// bits, which would wrap an int to a tiny stride and let a short file pass the size check.
 int DibStride(int width, int bits_pixel) {
-  return ((width * bits_pixel + 31) / 32) * 4;
+  return static_cast<int>((std::int64_t{width} * bits_pixel + 31) / 32 * 4);
 }
 
 // The DIB of `data`; `bits_at` is where the bits start (0: right after the colour table,
@@ -80,8 +84,12 @@ std::optional<PackedDib> ReadPackedDib(const BYTE* data, std::size_t size, std::
   const bool depth_ok =
       depth == 1 || depth == 4 || depth == 8 || depth == 16 || depth == 24 || depth == 32;
   const bool fields = h.biCompression == BI_BITFIELDS && (depth == 16 || depth == 32);
-  if (h.biPlanes != 1 || !depth_ok || (h.biCompression != BI_RGB && !fields) || h.biWidth <= 0 ||
-      h.biHeight == 0 || h.biHeight == INT32_MIN) {
+  // Run-length encoded images are stored bottom-up only.
+  const bool rle = ((h.biCompression == BI_RLE8 && depth == 8) ||
+                    (h.biCompression == BI_RLE4 && depth == 4)) &&
+                   h.biHeight > 0;
+  if (h.biPlanes != 1 || !depth_ok || (h.biCompression != BI_RGB && !fields && !rle) ||
+      h.biWidth <= 0 || h.biHeight == 0 || h.biHeight == INT32_MIN) {
     return std::nullopt;
   }
   const std::int64_t height = h.biHeight < 0 ? -std::int64_t{h.biHeight} : h.biHeight;
@@ -114,13 +122,25 @@ std::optional<PackedDib> ReadPackedDib(const BYTE* data, std::size_t size, std::
   }
   if (bits_at == 0) bits_at = at;
   const std::size_t bytes = static_cast<std::size_t>(DibStride(h.biWidth, depth)) * height;
-  if (bits_at < at || bits_at > size || bytes > size - bits_at) return std::nullopt;
+  if (bits_at < at || bits_at > size) return std::nullopt;
+  if (rle) {
+    // The runs end at biSizeImage when it is given and inside the data, else at the end.
+    const std::size_t given = header_bytes == kCoreHeaderBytes ? 0 : Read32(data + 20);
+    const std::size_t runs = given != 0 && given <= size - bits_at ? given : size - bits_at;
+    std::optional<std::vector<BYTE>> decoded =
+        DecodeRle(data + bits_at, runs, h.biWidth, static_cast<int>(height), depth);
+    if (!decoded) return std::nullopt;
+    dib.decoded = std::move(*decoded);
+    h.biCompression = BI_RGB;
+  } else if (bytes > size - bits_at) {
+    return std::nullopt;
+  }
   h.biSizeImage = static_cast<DWORD>(bytes);
   std::memcpy(dib.info.data(), &h, sizeof h);
   dib.info.resize(std::max(dib.info.size(), sizeof(BITMAPINFO)));  // bmiColors[1] is read
   gdi::DibFormat format;
   if (!gdi::DibFormat::From(*dib.bitmap_info(), &format)) return std::nullopt;  // odd masks
-  dib.bits = data + bits_at;
+  dib.bits = rle ? dib.decoded.data() : data + bits_at;
   return dib;
 }
 

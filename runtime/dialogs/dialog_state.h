@@ -25,11 +25,18 @@ inline constexpr std::uint32_t USES_DIALOG_UNITS = 0x1;
 inline constexpr std::uint32_t USES_PIXELS = 0x2;
 inline constexpr std::uint32_t COORDINATE_BITS = 0xF;  // what a control copies from its dialog
 inline constexpr std::uint32_t GRAPHIC_HAS_FOCUS = 0x20;
+inline constexpr std::uint32_t MIRROR_Y = 0x80;             // graphic surfaces: world y grows upward
+inline constexpr std::uint32_t MIRROR_X = 0x100;            // world x grows leftward
+inline constexpr std::uint32_t REDRAW_DEFERRED = 0x200;     // drawing never repaints by itself
+inline constexpr std::uint32_t REDRAW_BATCHED = 0x2000;     // repaint every 250 operations
 inline constexpr std::uint32_t IMAGE_IS_ICON = 0x4000;
 inline constexpr std::uint32_t IMAGE_IS_BITMAP = 0x8000;
 inline constexpr std::uint32_t WAS_SHOWN = 0x10000;
+inline constexpr std::uint32_t REDRAW_PENDING = 0x20000;    // pending_redraw holds something
+inline constexpr std::uint32_t REDRAW_NOW = 0x40000;        // the next mark repaints at once
 inline constexpr std::uint32_t GRAPHIC_ARROWS_SCROLL = 0x80000;  // the graphic engine's
 inline constexpr std::uint32_t GRAPHIC_STRETCHED = 0x100000;
+inline constexpr std::uint32_t TEXT_CLIPPED = 0x4000000;    // text cut at the visible area
 inline constexpr std::uint32_t IS_MEMORY_BITMAP = 0x10000000;   // the graphic engine's
 inline constexpr std::uint32_t IS_CONTROL = 0x20000000;
 inline constexpr std::uint32_t IS_DIALOG = 0x40000000;
@@ -37,6 +44,11 @@ inline constexpr std::uint32_t IS_GRAPHIC_WINDOW = 0x80000000;  // the graphic e
 
 // close_flags
 inline constexpr std::uint32_t CLOSE_DISABLED = 0x1;
+inline constexpr std::uint32_t TEXT_SCROLLS = 0x400;       // new lines scroll the visible area
+inline constexpr std::uint32_t TEXT_WRAPS_CHARACTERS = 0x2000;  // text breaks at the right edge
+inline constexpr std::uint32_t TEXT_WRAPS_WORDS = 0x4000;  // ...between words where it can
+inline constexpr std::uint32_t TEXT_WRAP_BITS = TEXT_WRAPS_CHARACTERS | TEXT_WRAPS_WORDS;
+inline constexpr std::uint32_t INCLUSIVE_ENDS = 0x8000;    // lines and boxes take their last pixel
 
 // Colour markers of text_color and back_color.
 inline constexpr std::int32_t SYSTEM_COLOR = -1;
@@ -106,6 +118,15 @@ struct GraphicSurface {
   std::int32_t default_back_color;
   HWND child_windows[3];  // scroll bars and frame of a graphic window
   std::int32_t engine_words[4];
+  // The drawing state of the graphic engine. The foreground colour is default_text_color,
+  // the background colour and brush default_back_color and default_brush; `scroll` is the
+  // pixel offset (the visible area's origin in the bitmap), and units_scale_x/y are the
+  // world scale (0: world units are pixels).
+  POINT position;            // device pixels: where the next line and text start
+  std::int32_t pen_style;    // PS_SOLID (0) ... PS_DASHDOTDOT (4)
+  std::int32_t pen_width;    // 0 draws one pixel wide, like 1
+  float origin_x;            // world origin
+  float origin_y;
 };
 
 struct DialogState {

@@ -1,5 +1,6 @@
-// Entry points the toolkit calls into the graphic engine. The engine provides their
-// real bodies; until it does they stand for an engine that handles nothing.
+// Entry points the toolkit calls into the graphic engine; their bodies live with the
+// engine in runtime/graphics/ (view_scrolling.cpp, drawing_session.cpp,
+// surface_resize.cpp).
 #pragma once
 
 #include "platform/win32.h"

@@ -1,0 +1,142 @@
+#include "runtime/graphics/graphic_window_view.h"
+
+#include <algorithm>
+
+#include "runtime/dialogs/dialog_state.h"
+#include "runtime/dialogs/record_list.h"
+#include "runtime/graphics/graphic_lock.h"
+#include "runtime/graphics/graphic_window.h"
+#include "runtime/graphics/surface_resize.h"
+
+namespace runtime {
+namespace {
+
+// Index of a bar in the surface's child_windows, as the scroll handling expects them.
+constexpr int kHorizontalBar = 0, kVerticalBar = 1;
+
+struct ViewLayout {
+  SIZE shown;  // the surface window's size
+  bool bar[2];
+};
+
+ViewLayout LayoutFor(SIZE client, SIZE bitmap, bool stretched) {
+  ViewLayout layout{client, {false, false}};
+  if (!stretched) {
+    const LONG bar_height = GetSystemMetrics(SM_CYHSCROLL);
+    const LONG bar_width = GetSystemMetrics(SM_CXVSCROLL);
+    bool& horizontal = layout.bar[kHorizontalBar];
+    bool& vertical = layout.bar[kVerticalBar];
+    horizontal = bitmap.cx > client.cx;
+    vertical = bitmap.cy > client.cy;
+    // One bar takes room from the other direction, which may then need its own.
+    if (horizontal && !vertical) vertical = bitmap.cy > client.cy - bar_height;
+    if (vertical && !horizontal) horizontal = bitmap.cx > client.cx - bar_width;
+    if (vertical) layout.shown.cx = std::max<LONG>(client.cx - bar_width, 0);
+    if (horizontal) layout.shown.cy = std::max<LONG>(client.cy - bar_height, 0);
+  }
+  return layout;
+}
+
+struct BarPlace {
+  int x, y, width, height;
+};
+
+// The bar at its place, made when missing, with the range of the bitmap and a page of
+// what is shown.
+void ShowBar(HWND frame, HWND& bar, bool horizontal, BarPlace place, LONG extent, LONG page,
+             LONG position) {
+  if (bar == nullptr) {
+    bar = CreateWindowExW(0, u"SCROLLBAR", nullptr,
+                          WS_CHILD | WS_VISIBLE | (horizontal ? SBS_HORZ : SBS_VERT), place.x,
+                          place.y, place.width, place.height, frame, nullptr,
+                          GetModuleHandleW(nullptr), nullptr);
+    if (bar == nullptr) return;
+  } else {
+    SetWindowPos(bar, nullptr, place.x, place.y, place.width, place.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMax = extent - 1;
+  info.nPage = static_cast<UINT>(page);
+  info.nPos = position;
+  SetScrollInfo(bar, SB_CTL, &info, TRUE);
+}
+
+void DropBar(HWND& bar) {
+  if (bar != nullptr) DestroyWindow(bar);
+  bar = nullptr;
+}
+
+}  // namespace
+
+void lay_out_graphic_view(HWND window) {
+  HWND surface = graphic_window_surface(window);
+  DialogState* record = find_record(surface);
+  if (record == nullptr) return;
+  RECT client{};
+  GetClientRect(window, &client);
+  GraphicSurface& s = record->graphic;
+  const bool stretched = (record->flags & GRAPHIC_STRETCHED) != 0;
+  const ViewLayout layout = LayoutFor(SIZE{client.right, client.bottom}, s.bitmap_size, stretched);
+
+  take_graphic_lock();  // the view's fields are the drawing operations' as well
+  s.client_size = layout.shown;
+  s.scroll.x = std::clamp<LONG>(s.scroll.x, 0, std::max<LONG>(s.bitmap_size.cx - layout.shown.cx, 0));
+  s.scroll.y = std::clamp<LONG>(s.scroll.y, 0, std::max<LONG>(s.bitmap_size.cy - layout.shown.cy, 0));
+  if (layout.bar[kHorizontalBar] || layout.bar[kVerticalBar]) {
+    record->flags |= GRAPHIC_ARROWS_SCROLL;
+  } else {
+    record->flags &= ~GRAPHIC_ARROWS_SCROLL;
+  }
+  const POINT scroll = s.scroll;
+  release_graphic_lock();
+
+  SetWindowPos(surface, nullptr, 0, 0, layout.shown.cx, layout.shown.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  HWND* bars = s.child_windows;
+  if (layout.bar[kHorizontalBar]) {
+    ShowBar(window, bars[kHorizontalBar], true,
+            BarPlace{0, layout.shown.cy, layout.shown.cx, client.bottom - layout.shown.cy},
+            s.bitmap_size.cx, layout.shown.cx, scroll.x);
+  } else {
+    DropBar(bars[kHorizontalBar]);
+  }
+  if (layout.bar[kVerticalBar]) {
+    ShowBar(window, bars[kVerticalBar], false,
+            BarPlace{layout.shown.cx, 0, client.right - layout.shown.cx, layout.shown.cy},
+            s.bitmap_size.cy, layout.shown.cy, scroll.y);
+  } else {
+    DropBar(bars[kVerticalBar]);
+  }
+  InvalidateRect(surface, nullptr, FALSE);
+}
+
+bool set_graphic_window_view(HWND window, int view_width, int view_height) {
+  HWND surface = graphic_window_surface(window);
+  if (surface == nullptr || !resize_surface_bitmap(surface, view_width, view_height)) return false;
+  lay_out_graphic_view(window);
+  return true;
+}
+
+}  // namespace runtime
+
+namespace runtime {
+
+bool set_graphic_window_stretched(HWND window, bool stretched) {
+  DialogState* record = find_record(graphic_window_surface(window));
+  if (record == nullptr) return false;
+  take_graphic_lock();
+  if (stretched) {
+    record->flags |= GRAPHIC_STRETCHED;
+  } else {
+    record->flags &= ~GRAPHIC_STRETCHED;
+  }
+  release_graphic_lock();
+  lay_out_graphic_view(window);
+  UpdateWindow(record->hwnd);
+  return true;
+}
+
+}  // namespace runtime
