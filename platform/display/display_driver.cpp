@@ -11,12 +11,11 @@
 #include "platform/display/headless_driver.h"
 #include "platform/display/script.h"
 #include "platform/display/tty_driver.h"
+#include "platform/display/x11/x11_connection.h"
+#include "platform/display/x11/x11_driver.h"
 
 namespace platform {
 namespace {
-
-// The x11 backend is not written yet: no X display counts as reachable until it is.
-constexpr bool kX11BackendBuilt = false;
 
 bool InTerminal() {
   return isatty(STDIN_FILENO) == 1 && isatty(STDOUT_FILENO) == 1;
@@ -49,10 +48,20 @@ std::unique_ptr<DisplayDriver> DisplayDriver::Create(Transcript& transcript) {
       requested = nullptr;
     }
   }
-  switch (ChooseDisplayKind(requested, kX11BackendBuilt, InTerminal())) {
+  // Only a choice that may fall on x11 tries the display; the connection made to find
+  // out is the one the backend keeps.
+  std::unique_ptr<x11::X11Connection> connection;
+  std::string_view wanted = requested == nullptr ? "" : requested;
+  if (wanted != "tty" && wanted != "headless") connection = x11::X11Connection::Open();
+  if (wanted == "x11" && connection == nullptr) {
+    std::fprintf(stderr, "vestralino: no X display answers (DISPLAY=%s), choosing another\n",
+                 std::getenv("DISPLAY") != nullptr ? std::getenv("DISPLAY") : "");
+  }
+  switch (ChooseDisplayKind(requested, connection != nullptr, InTerminal())) {
+    case DisplayKind::kX11:
+      return std::make_unique<x11::X11Driver>(std::move(connection));
     case DisplayKind::kTty:
       return std::make_unique<TtyDriver>();
-    case DisplayKind::kX11:  // not built yet; ChooseDisplayKind never picks it
     case DisplayKind::kHeadless:
       break;
   }

@@ -52,6 +52,7 @@ enum class DisplayKind { kX11, kTty, kHeadless };
 struct TopLevelWindowInfo {
   HWND window = nullptr;
   RECT rect{};             // screen coordinates, frame included
+  RECT client{};           // screen coordinates, the client area inside `rect`
   std::string title;       // UTF-8
   std::string class_name;  // UTF-8
   HWND owner = nullptr;
@@ -101,6 +102,14 @@ class DisplayDriver {
   virtual int RunMessageBox(const MessageBoxRequest& request) = 0;
 
   virtual SIZE ScreenSize() const { return SIZE{1024, 768}; }
+  // Where new windows go (SPI_GETWORKAREA, DS_CENTER): the whole screen unless the
+  // desktop keeps some of it (panels, docks).
+  virtual RECT WorkArea() const {
+    SIZE size = ScreenSize();
+    return RECT{0, 0, size.cx, size.cy};
+  }
+  // The screen's resolution (LOGPIXELSX / LOGPIXELSY): fonts and dialogs scale with it.
+  virtual int Dpi() const { return 96; }
   virtual const KeyboardLayout& Layout() const { return KeyboardLayout::UnitedStates(); }
   virtual void WindowShown(const TopLevelWindowInfo& /*info*/) {}
   virtual void WindowChanged(const TopLevelWindowInfo& /*info*/) {}

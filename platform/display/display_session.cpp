@@ -47,6 +47,7 @@ DisplayDriver& CurrentDisplay() {
     gdi::ScreenInfo screen = gdi::GetScreenInfo();
     screen.width = size.cx;
     screen.height = size.cy;
+    screen.dpi = session.driver->Dpi();
     gdi::SetScreenInfo(screen);
   }
   return *session.driver;

@@ -23,6 +23,7 @@ TopLevelWindowInfo InfoOf(const Window& w) {
   TopLevelWindowInfo info;
   info.window = w.handle;
   info.rect = w.window_rect;
+  info.client = w.client_rect;
   info.title = AnsiFromWide(w.text.c_str());
   info.class_name = ClassName(w);
   info.owner = w.owner;

@@ -187,6 +187,8 @@ BOOL EnableWindow(HWND window, BOOL enable) {
     if (queue.capture != nullptr && IsSelfOrAncestor(window, queue.capture)) ReleaseCapture();
     if (FindWindowRecord(window) != nullptr) SendMessageW(window, WM_ENABLE, FALSE, 0);
   }
+  // The display may show a disabled window differently (and pass its focus on).
+  if (was_disabled == (enable != FALSE)) DisplayWindowChanged(window);
   return was_disabled ? TRUE : FALSE;
 }
 

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/display/display_session.h"
+#include "platform/gdi/dc_selection.h"
 #include "platform/user/window_procedures.h"
 
 namespace platform::user {
@@ -24,7 +25,7 @@ constexpr int kScrollBar = 16;
 // caption font bold), which the font mapper turns into a sans face.
 LOGFONTW ClassicFont(bool bold) {
   LOGFONTW font{};
-  font.lfHeight = -11;  // 8 points at 96 dpi
+  font.lfHeight = -MulDiv(8, platform::gdi::ScreenDpi(), 72);  // 8 points: 11 px at 96 dpi
   font.lfWeight = bold ? 700 : 400;
   font.lfCharSet = 1;   // DEFAULT_CHARSET
   const char16_t face[] = u"MS Sans Serif";
@@ -190,8 +191,7 @@ BOOL SystemParametersInfoW(UINT action, UINT uparam, LPVOID pparam, UINT /*win_i
   switch (action) {
     case SPI_GETWORKAREA: {
       if (pparam == nullptr) break;
-      SIZE screen = ScreenSize();  // no task bar: the work area is the whole screen
-      *static_cast<RECT*>(pparam) = RECT{0, 0, screen.cx, screen.cy};
+      *static_cast<RECT*>(pparam) = platform::CurrentDisplay().WorkArea();
       return TRUE;
     }
     case SPI_GETNONCLIENTMETRICS: {

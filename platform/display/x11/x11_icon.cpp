@@ -1,0 +1,44 @@
+#include "platform/display/x11/x11_icon.h"
+
+#include "platform/user/icon_image.h"
+
+namespace platform::x11 {
+namespace {
+
+constexpr WORD kProgramIconId = 200;
+constexpr int kLargestIcon = 128;  // the size the program's icon is drawn at
+
+}  // namespace
+
+std::vector<std::uint32_t> NetWmIconData(const Icon& source, std::span<const int> sizes) {
+  std::vector<std::uint32_t> data;
+  if (source.width <= 0 || source.height <= 0) return data;
+  for (int side : sizes) {
+    if (side <= 0) continue;
+    std::unique_ptr<Icon> resized = ResizedIcon(source, side, side);
+    if (resized == nullptr) continue;
+    data.push_back(static_cast<std::uint32_t>(side));
+    data.push_back(static_cast<std::uint32_t>(side));
+    for (int y = 0; y < side; ++y) {
+      for (int x = 0; x < side; ++x) {
+        std::uint32_t rgb = resized->argb[static_cast<std::size_t>(y) * side + x] & 0xFFFFFF;
+        data.push_back(resized->Alpha(x, y) << 24 | rgb);
+      }
+    }
+  }
+  return data;
+}
+
+std::unique_ptr<Icon> ProgramIcon(HICON fallback) {
+  HANDLE loaded = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIconId),
+                             IMAGE_ICON, kLargestIcon, kLargestIcon, 0);
+  HICON handle = static_cast<HICON>(loaded);
+  std::unique_ptr<Icon> copy;
+  if (const Icon* icon = FindIcon(handle != nullptr ? handle : fallback)) {
+    copy = std::make_unique<Icon>(*icon);
+  }
+  if (handle != nullptr) DestroyIcon(handle);
+  return copy;
+}
+
+}  // namespace platform::x11
