@@ -68,6 +68,7 @@ TEST_F(X11Ending, ADisplayThatGoesAwayEndsThePassWithOneLine) {
 // the program says so and falls back; with no terminal it ends the pass unanswered.
 TEST(X11Absent, NoDisplayFallsBackAndEndsThePass) {
   if (testing_support::FakeTimeLibrary().empty()) GTEST_SKIP() << "no libfaketime";
+  if (!testing_support::OnPath("timeout")) GTEST_SKIP() << "no timeout";
   for (const std::string& display : {":" + std::to_string(4000 + getpid() % 1000), std::string()}) {
     Sandbox box;
     ChildOptions options;
