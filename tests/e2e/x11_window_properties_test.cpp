@@ -47,7 +47,9 @@ TEST_F(X11WindowProperties, TheStartDayDialog) {
   EXPECT_THAT(hints, HasSubstr("minimum size: " + size));
   EXPECT_THAT(hints, HasSubstr("maximum size: " + size));
   const std::string icon = run.Property(dialog, "_NET_WM_ICON");
-  EXPECT_GE(Count(icon, "Icon ("), 2) << icon.substr(0, 200);
+  EXPECT_GE(Count(icon, "Icon ("), 2) << icon.substr(0, 200);  // several sizes
+  EXPECT_THAT(icon, HasSubstr("Icon (16 x 16)"));
+  EXPECT_THAT(icon, HasSubstr("Icon (32 x 32)"));
   EXPECT_THAT(run.Property(dialog, "WM_CLASS"), HasSubstr("\"vestralino\""));
   EXPECT_EQ(run.Property(dialog, "_NET_WM_PID"),
             "_NET_WM_PID = " + std::to_string(run.pid()) + "\n");
@@ -98,6 +100,23 @@ TEST_F(X11WindowProperties, TheErrorBoxOverTheDialog) {
   EXPECT_EQ(outcome.exit_code, 0) << outcome.err;
   ASSERT_EQ(outcome.MessageBoxes().size(), 1u) << outcome.err;
   EXPECT_EQ(outcome.MessageBoxes()[0]["text"].str().substr(0, 5), "Err: ");
+}
+
+// Where a desktop announces its work area (_NET_WORKAREA on the root: the screen less its
+// panels), the dialog is centred in it rather than on the whole screen.
+TEST_F(X11WindowProperties, TheDialogIsCentredInTheWorkArea) {
+  auto set = server().Tool({"xprop", "-root", "-f", "_NET_WORKAREA", "32c", "-set",
+                            "_NET_WORKAREA", "100, 40, 1000, 700"});
+  ASSERT_EQ(set.exit_code, 0) << set.err;
+  Sandbox box;
+  XRun run(server(), box, kToday);
+  ASSERT_FALSE(run.WaitForWindow("Vestralino").empty()) << "no dialog window";
+  auto line = run.WaitForTranscriptWindow("#32770");
+  ASSERT_TRUE(line.has_value());
+  const double width = (*line)["right"].number() - (*line)["left"].number();
+  const double height = (*line)["bottom"].number() - (*line)["top"].number();
+  EXPECT_NEAR((*line)["left"].number(), 100 + (1000 - width) / 2, 1);
+  EXPECT_NEAR((*line)["top"].number(), 40 + (700 - height) / 2, 1);
 }
 
 }  // namespace
