@@ -4,7 +4,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "tests/support/x_display_test.h"
 
@@ -67,6 +69,60 @@ TEST_F(X11PlainProgram, AnOwnedMessageBoxNamesItsOwner) {
   ChildResult result = program.Wait();
   EXPECT_EQ(result.exit_code, 0) << result.out << result.err;
   EXPECT_EQ(result.out, "answer 2\n");  // IDCANCEL
+}
+
+// Keys and buttons given through XTEST (as typed and clicked) arrive as the Windows messages a
+// program expects: virtual-key and scan codes, characters (a dead key composes with the next
+// letter), Shift seen by GetKeyState, clicks in client coordinates, double clicks, the wheel.
+TEST_F(X11PlainProgram, KeysAndButtonsBecomeWindowsInput) {
+#ifndef SEND_CLOSE_REQUEST
+  GTEST_SKIP() << "built without xcb: no close request sender";
+#else
+  const struct {
+    std::vector<std::string> xdotool;  // after "xdotool windowfocus WINDOW"; W: the window
+    std::vector<std::string> expected;  // lines of the program's report, in this order
+  } cases[] = {
+      {{"key", "a"}, {"key 41 01E", "char U+0061 shift=0"}},
+      {{"key", "shift+a"}, {"key 10 02A", "key 41 01E", "char U+0041 shift=1"}},
+      {{"key", "Return"}, {"key 0D 01C", "char U+000D shift=0"}},
+      {{"key", "Escape"}, {"key 1B 001", "char U+001B shift=0"}},
+      {{"key", "F4"}, {"key 73 03E"}},
+      {{"key", "Left"}, {"key 25 14B"}},
+      {{"key", "Down"}, {"key 28 150"}},
+      // Num Lock off: the keypad's 1 is its End, told from the End key by the scan code alone.
+      {{"key", "KP_End"}, {"key 23 04F"}},
+      {{"key", "End"}, {"key 23 14F"}},
+      {{"key", "dead_acute", "i"}, {"char U+00ED shift=0"}},
+      {{"key", "ntilde"}, {"char U+00F1 shift=0"}},
+      {{"mousemove", "--window", "W", "50", "40", "click", "1"}, {"down 50 40", "up 50 40"}},
+      {{"mousemove", "--window", "W", "60", "30", "click", "--repeat", "2", "--delay", "60", "1"},
+       {"down 60 30", "up 60 30", "double 60 30", "up 60 30"}},
+      {{"mousemove", "--window", "W", "60", "30", "click", "4"}, {"wheel 120"}},
+      {{"mousemove", "--window", "W", "60", "30", "click", "5"}, {"wheel -120"}},
+  };
+  for (const auto& c : cases) {
+    const std::string name = c.xdotool.back();
+    Child program({"timeout", "-s", "KILL", "20", INPUT_ECHO_PROGRAM}, Options());
+    const std::string window = WaitForWindow("Input echo");
+    ASSERT_FALSE(window.empty()) << "no window";
+    std::vector<std::string> argv = {"xdotool", "windowfocus", window};
+    for (const std::string& arg : c.xdotool) argv.push_back(arg == "W" ? window : arg);
+    server().Tool(argv);
+    usleep(100000);  // the input reaches the program before the close request does
+    server().Tool({SEND_CLOSE_REQUEST, window});
+    ChildResult result = program.Wait();
+    EXPECT_EQ(result.exit_code, 0) << name << result.err;
+    // The expected lines appear in order (other lines, like activation, may come between).
+    std::istringstream report(result.out);
+    std::size_t next = 0;
+    for (std::string line; std::getline(report, line) && next < c.expected.size();) {
+      if (line == c.expected[next]) ++next;
+    }
+    EXPECT_EQ(next, c.expected.size())
+        << name << ": missing \"" << (next < c.expected.size() ? c.expected[next] : "")
+        << "\" in:\n" << result.out;
+  }
+#endif
 }
 
 }  // namespace
