@@ -82,6 +82,16 @@ enum class InputKind {
 
 enum class MouseButton { kLeft, kRight, kMiddle };
 
+// Where a key press's characters come from. A display whose keyboard maps keys itself
+// (x11: AltGr levels, dead keys, compose sequences) says what each press types;
+// TranslateMessage then gives exactly that instead of looking the virtual key up in
+// Layout().
+enum class KeyText {
+  kFromLayout,  // TranslateMessage finds the character in the display's Layout()
+  kGiven,       // the press types `text` (UTF-8; empty: nothing, or several characters)
+  kDeadKey,     // a dead key showing the accent `character`; a later press types the result
+};
+
 struct InputEvent {
   InputKind kind = InputKind::kKeyDown;
   HWND window = nullptr;  // the top-level window concerned; null: the active one
@@ -93,6 +103,7 @@ struct InputEvent {
   int wheel_delta = 0;
   int id = 0;
   std::string text;  // UTF-8
+  KeyText key_text = KeyText::kFromLayout;  // key presses
 };
 
 class DisplayDriver {

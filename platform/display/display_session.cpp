@@ -60,4 +60,11 @@ void ResetDisplaySession() {
   session.transcript.reset();
 }
 
+void UseDisplayDriver(std::unique_ptr<DisplayDriver> driver) {
+  ResetDisplaySession();
+  DisplaySession& session = Session();
+  std::lock_guard hold(session.lock);
+  session.driver = std::move(driver);
+}
+
 }  // namespace platform

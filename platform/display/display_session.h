@@ -2,6 +2,8 @@
 // the environment (VESTRALINO_DISPLAY, VESTRALINO_SCRIPT, VESTRALINO_TRANSCRIPT).
 #pragma once
 
+#include <memory>
+
 #include "platform/display/display_driver.h"
 #include "platform/display/transcript.h"
 
@@ -13,5 +15,7 @@ Transcript& CurrentTranscript();
 // Ends the session; the next use starts a new one from the environment as it is then.
 // For tests, which run many sessions in one process.
 void ResetDisplaySession();
+// Ends the session and starts one on `driver` (tests: a display of their own).
+void UseDisplayDriver(std::unique_ptr<DisplayDriver> driver);
 
 }  // namespace platform

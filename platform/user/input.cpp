@@ -4,7 +4,9 @@
 // Keys go to the focus window, or to the active window (as WM_SYSKEY*) when nothing has
 // the focus; with Alt down they are WM_SYSKEY*. lParam: repeat count 1, the scan code in
 // bits 16-23, bit 24 for extended keys, bit 29 with Alt, bit 30 the previous state, bit 31
-// set on release. Mouse events go to the capture window, else to the window under the
+// set on release. A display that maps keys itself gives each press's characters, kept
+// beside the queued press until TranslateMessage turns them into WM_CHAR (WM_DEADCHAR for a
+// dead key), in place of the layout's. Mouse events go to the capture window, else to the window under the
 // point (a disabled child's clicks go to its nearest enabled ancestor; a disabled
 // top-level window gets none). A press on an inactive top-level window asks
 // WM_MOUSEACTIVATE and activates it. Double clicks: the same button on the same window of
@@ -41,6 +43,16 @@ constexpr int kIdlePollsBeforeWaiting = 3;
 std::atomic<LONG> cursor_x{0};
 std::atomic<LONG> cursor_y{0};
 
+void AppendUtf16(std::u16string& out, char32_t c) {
+  if (c > 0xFFFF) {
+    char32_t v = c - 0x10000;
+    out += static_cast<char16_t>(0xD800 + (v >> 10));
+    out += static_cast<char16_t>(0xDC00 + (v & 0x3FF));
+  } else {
+    out += static_cast<char16_t>(c);
+  }
+}
+
 HWND KeyTarget(MessageQueue& queue, bool* as_sys) {
   if (queue.focus != nullptr && FindWindowRecord(queue.focus) != nullptr) return queue.focus;
   *as_sys = true;
@@ -75,8 +87,32 @@ void QueueKey(MessageQueue& queue, const InputEvent& event) {
     if (up || was_down) lparam |= 1 << 30;
     if (up) lparam |= static_cast<LPARAM>(1u << 31);
   }
-  queue.PostInput(MSG{target, message, vk, static_cast<LPARAM>(static_cast<DWORD>(lparam)),
-                      MessageTimeNow(), CursorPosition()});
+  MSG press{target, message, vk, static_cast<LPARAM>(static_cast<DWORD>(lparam)),
+            MessageTimeNow(), CursorPosition()};
+  if (!up && event.key_text != KeyText::kFromLayout) {
+    constexpr std::size_t kMostKeptTexts = 64;  // presses never taken must not pile up
+    if (queue.given_key_texts.size() == kMostKeptTexts) queue.given_key_texts.pop_front();
+    bool dead = event.key_text == KeyText::kDeadKey;
+    std::u16string text;
+    if (dead) {
+      AppendUtf16(text, event.character);
+    } else {
+      text = WideFromAnsi(event.text.c_str(), event.text.size());
+    }
+    queue.given_key_texts.push_back({press, dead, std::move(text)});
+  }
+  queue.PostInput(press);
+}
+
+bool SamePress(const MSG& a, const MSG& b) {
+  return a.hwnd == b.hwnd && a.message == b.message && a.wParam == b.wParam &&
+         a.lParam == b.lParam && a.time == b.time;
+}
+
+// What the display said `press` types, when it is the press taken last.
+const MessageQueue::GivenKeyText* GivenTextOf(const MessageQueue& queue, const MSG& press) {
+  if (!queue.taken_key_text || !SamePress(queue.taken_key_text->press, press)) return nullptr;
+  return &*queue.taken_key_text;
 }
 
 WPARAM MouseKeys(const MessageQueue& queue) {
@@ -374,10 +410,21 @@ void NoteTakenInput(MessageQueue& queue, const MSG& msg) {
       bool down = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
       int vk = static_cast<int>(msg.wParam & 0xFF);
       set(vk, down);
-      // The generic and sided modifier keys move together.
-      if (vk == VK_SHIFT) set(VK_LSHIFT, down);
-      if (vk == VK_CONTROL) set(VK_LCONTROL, down);
-      if (vk == VK_MENU) set(VK_LMENU, down);
+      // The generic and sided modifier keys move together; the scan code tells the side.
+      UINT scan = static_cast<UINT>(msg.lParam >> 16) & 0x1FF;
+      if (vk == VK_SHIFT) set(scan == 0x36 ? VK_RSHIFT : VK_LSHIFT, down);
+      if (vk == VK_CONTROL) set(scan & 0x100 ? VK_RCONTROL : VK_LCONTROL, down);
+      if (vk == VK_MENU) set(scan & 0x100 ? VK_RMENU : VK_LMENU, down);
+      if (down) {
+        queue.taken_key_text.reset();
+        auto& texts = queue.given_key_texts;
+        auto it = std::find_if(texts.begin(), texts.end(),
+                               [&](const auto& given) { return SamePress(given.press, msg); });
+        if (it != texts.end()) {
+          queue.taken_key_text = std::move(*it);
+          texts.erase(texts.begin(), it + 1);  // earlier ones went with their windows
+        }
+      }
       break;
     }
     case WM_LBUTTONDOWN:
@@ -421,48 +468,46 @@ BOOL TranslateMessage(const MSG* msg) {
   bool sys = msg->message == WM_SYSKEYDOWN;
   if (msg->message != WM_KEYDOWN && !sys) return FALSE;
   MessageQueue& queue = CurrentQueue();
-  char32_t character = 0;
+  std::u16string typed;
+  const MessageQueue::GivenKeyText* given = GivenTextOf(queue, *msg);
   if (msg->wParam == 0xE7) {  // VK_PACKET: the character rides in lParam's high word
-    character = static_cast<char32_t>((static_cast<DWORD>(msg->lParam) >> 16) & 0xFFFF);
+    typed += static_cast<char16_t>((static_cast<DWORD>(msg->lParam) >> 16) & 0xFFFF);
+  } else if ((queue.key_state[VK_CONTROL] & 0x80) && !(queue.key_state[VK_MENU] & 0x80)) {
+    // Ctrl+letter gives the control character (Ctrl+A = 1), as in Windows.
+    if (msg->wParam >= 'A' && msg->wParam <= 'Z') typed += static_cast<char16_t>(msg->wParam - 'A' + 1);
+  } else if (given != nullptr) {
+    if (given->dead && !given->text.empty()) {
+      PostMessageW(msg->hwnd, sys ? WM_SYSDEADCHAR : WM_DEADCHAR, given->text[0], msg->lParam);
+      return TRUE;
+    }
+    typed = given->text;
   } else {
-    if ((queue.key_state[VK_CONTROL] & 0x80) && !(queue.key_state[VK_MENU] & 0x80)) {
-      // Ctrl+letter gives the control character (Ctrl+A = 1), as in Windows.
-      if (msg->wParam >= 'A' && msg->wParam <= 'Z') character = static_cast<char32_t>(msg->wParam - 'A' + 1);
-    } else {
-      const platform::KeyboardLayout& layout = platform::CurrentDisplay().Layout();
-      bool shift = (queue.key_state[VK_SHIFT] & 0x80) != 0;
-      bool caps = (queue.key_state[VK_CAPITAL] & 0x01) != 0;
-      character = layout.Character(static_cast<UINT>(msg->wParam), shift, caps);
-      if (character != 0 && layout.IsDead(static_cast<UINT>(msg->wParam))) {
-        queue.dead_key = character;
-        PostMessageW(msg->hwnd, sys ? WM_SYSDEADCHAR : WM_DEADCHAR, character, msg->lParam);
-        return TRUE;
-      }
-      if (character != 0 && queue.dead_key != 0) {
-        char32_t dead = queue.dead_key;
-        queue.dead_key = 0;
-        if (auto combined = layout.Combine(dead, character)) {
-          character = *combined;
-        } else {
-          // No combination: the accent, then the character.
-          queue.PostInput(MSG{msg->hwnd, sys ? WM_SYSCHAR : WM_CHAR, dead, msg->lParam,
-                              msg->time, msg->pt});
-        }
+    const platform::KeyboardLayout& layout = platform::CurrentDisplay().Layout();
+    bool shift = (queue.key_state[VK_SHIFT] & 0x80) != 0;
+    bool caps = (queue.key_state[VK_CAPITAL] & 0x01) != 0;
+    char32_t character = layout.Character(static_cast<UINT>(msg->wParam), shift, caps);
+    if (character != 0 && layout.IsDead(static_cast<UINT>(msg->wParam))) {
+      queue.dead_key = character;
+      PostMessageW(msg->hwnd, sys ? WM_SYSDEADCHAR : WM_DEADCHAR, character, msg->lParam);
+      return TRUE;
+    }
+    if (character != 0 && queue.dead_key != 0) {
+      char32_t dead = queue.dead_key;
+      queue.dead_key = 0;
+      if (auto combined = layout.Combine(dead, character)) {
+        character = *combined;
+      } else {
+        AppendUtf16(typed, dead);  // no combination: the accent, then the character
       }
     }
+    if (character != 0) AppendUtf16(typed, character);
   }
-  if (character == 0) return FALSE;
+  if (typed.empty()) return FALSE;
   UINT message = sys ? WM_SYSCHAR : WM_CHAR;
-  // The character message comes next, before any other input already queued.
+  // The character messages come next, before any other input already queued.
   std::lock_guard hold(queue.lock);
-  if (character > 0xFFFF) {
-    char32_t v = character - 0x10000;
-    queue.input.push_front(MSG{msg->hwnd, message, static_cast<WPARAM>(0xDC00 + (v & 0x3FF)),
-                               msg->lParam, msg->time, msg->pt});
-    queue.input.push_front(MSG{msg->hwnd, message, static_cast<WPARAM>(0xD800 + (v >> 10)),
-                               msg->lParam, msg->time, msg->pt});
-  } else {
-    queue.input.push_front(MSG{msg->hwnd, message, character, msg->lParam, msg->time, msg->pt});
+  for (auto unit = typed.rbegin(); unit != typed.rend(); ++unit) {
+    queue.input.push_front(MSG{msg->hwnd, message, *unit, msg->lParam, msg->time, msg->pt});
   }
   return TRUE;
 }

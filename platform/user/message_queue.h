@@ -20,6 +20,8 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/win32.h"
@@ -65,6 +67,15 @@ class MessageQueue {
   std::array<BYTE, 256> key_state{};  // bit 7: down, bit 0: toggled (as of the messages taken)
   std::array<bool, 256> pending_down{};  // as of the input queued so far
   char32_t dead_key = 0;               // a dead key waiting for the next character
+  // Key presses whose characters the display gave, until each is taken; then the press
+  // taken last, for TranslateMessage (see input.cpp).
+  struct GivenKeyText {
+    MSG press{};
+    bool dead = false;    // a dead key: `text` is its accent
+    std::u16string text;  // what the press types
+  };
+  std::deque<GivenKeyText> given_key_texts;
+  std::optional<GivenKeyText> taken_key_text;
   int send_depth = 0;                 // > 0 inside a sent message (InSendMessage)
   DWORD last_message_time = 0;
   POINT last_message_pos{0, 0};

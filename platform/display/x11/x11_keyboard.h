@@ -1,0 +1,80 @@
+// The X server's keyboard for the x11 display: key events in, the window system's key
+// events out (virtual keys, PC scan codes, what each press types).
+//
+// Start-up does not wait for it: StartLoading sends nothing on the caller's thread; a
+// low-priority thread sets up the XKB extension, asks for detectable auto-repeat (a held
+// key then sends presses and one release, so the window system marks the repeats), reads
+// the core keyboard's keymap through xkbcommon-x11 and loads the compose table of the
+// user's locale. Until that is done keys read as on a US keyboard, so a key pressed in the
+// first milliseconds still works. When the server's keymap changes (setxkbmap, or a tool
+// that maps a spare key to type a character), the next key reads the new keymap first,
+// on the display's thread: that key must already be read with it.
+//
+// The modifier state comes with every key event (its state field), so nothing has to
+// follow the server's state between keys. All calls but the loading thread's come from the
+// display's thread.
+#pragma once
+
+#include <xcb/xcb.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/display/display_driver.h"
+
+struct xkb_compose_table;
+struct xkb_context;
+
+namespace platform::x11 {
+
+class XkbKeyTranslator;
+
+class X11Keyboard {
+ public:
+  explicit X11Keyboard(xcb_connection_t* connection);
+  ~X11Keyboard();  // waits for a load under way
+  X11Keyboard(const X11Keyboard&) = delete;
+  X11Keyboard& operator=(const X11Keyboard&) = delete;
+
+  void StartLoading();
+
+  // The window system's events for a KeyPress (`press`) or KeyRelease; the driver sets
+  // their window.
+  std::vector<InputEvent> Translate(const xcb_key_press_event_t& event, bool press);
+
+  // Takes the XKB extension's events (a changed keymap); false for any other event.
+  bool HandleEvent(const xcb_generic_event_t& event);
+
+  // True once the keymap is in use or ready; waits up to `timeout_ms` for the first load.
+  bool WaitUntilLoaded(int timeout_ms);
+
+ private:
+  void LoadingThread();
+  std::unique_ptr<XkbKeyTranslator> LoadKeymap();
+  void TakeLoaded();
+
+  xcb_connection_t* connection_;
+  std::unique_ptr<XkbKeyTranslator> translator_;  // the display thread's
+
+  // Loading state: the loading thread's while it runs, then the display thread's. The
+  // results go through `lock_`.
+  xkb_context* context_ = nullptr;
+  xkb_compose_table* compose_table_ = nullptr;
+  bool extension_ready_ = false;
+  std::int32_t device_ = -1;
+  std::atomic<int> first_xkb_event_{-1};  // the extension's event code once set up
+
+  std::mutex lock_;
+  std::condition_variable loaded_;
+  std::thread loader_;
+  bool loading_ = false;         // guarded by lock_
+  bool keymap_changed_ = false;  // guarded by lock_: the next key loads the keymap again
+  std::unique_ptr<XkbKeyTranslator> ready_;  // guarded by lock_
+};
+
+}  // namespace platform::x11
