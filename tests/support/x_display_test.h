@@ -15,7 +15,7 @@ class XDisplayTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!XServer::Installed()) GTEST_SKIP() << "Xvfb is not installed";
-    for (const char* tool : {"xdotool", "xprop", "timeout"}) {
+    for (const char* tool : {"xdotool", "xprop", "setxkbmap", "timeout"}) {
       if (!OnPath(tool)) GTEST_SKIP() << tool << " is not installed";
     }
     if (FakeTimeLibrary().empty()) GTEST_SKIP() << "libfaketime is not installed";
