@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <sys/wait.h>
@@ -90,6 +91,7 @@ XServer::XServer() {
     dup2(quiet, 1);
     dup2(quiet, 2);
     setsid();
+    prctl(PR_SET_PDEATHSIG, SIGKILL);  // a test killed half-way leaves no server behind
     const std::string ready_fd = std::to_string(ready);
     execlp("Xvfb", "Xvfb", "-displayfd", ready_fd.c_str(), "-screen", "0", "1280x800x24",
            "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
