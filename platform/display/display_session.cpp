@@ -29,6 +29,16 @@ Transcript& TranscriptLocked(DisplaySession& session) {
   return *session.transcript;
 }
 
+// GDI's screen (GetDeviceCaps, GetDC(NULL)) is the display's: its size and resolution.
+void TellGdiAboutTheScreen(const DisplayDriver& driver) {
+  SIZE size = driver.ScreenSize();
+  gdi::ScreenInfo screen = gdi::GetScreenInfo();
+  screen.width = size.cx;
+  screen.height = size.cy;
+  screen.dpi = driver.Dpi();
+  gdi::SetScreenInfo(screen);
+}
+
 }  // namespace
 
 Transcript& CurrentTranscript() {
@@ -42,13 +52,7 @@ DisplayDriver& CurrentDisplay() {
   std::lock_guard hold(session.lock);
   if (!session.driver) {
     session.driver = DisplayDriver::Create(TranscriptLocked(session));
-    // GDI's screen (GetDeviceCaps, GetDC(NULL)) is the display's.
-    SIZE size = session.driver->ScreenSize();
-    gdi::ScreenInfo screen = gdi::GetScreenInfo();
-    screen.width = size.cx;
-    screen.height = size.cy;
-    screen.dpi = session.driver->Dpi();
-    gdi::SetScreenInfo(screen);
+    TellGdiAboutTheScreen(*session.driver);
   }
   return *session.driver;
 }
@@ -58,6 +62,7 @@ void ResetDisplaySession() {
   std::lock_guard hold(session.lock);
   session.driver.reset();  // first: it may hold on to the transcript
   session.transcript.reset();
+  gdi::SetScreenInfo(gdi::ScreenInfo{});  // as before any display
 }
 
 void UseDisplayDriver(std::unique_ptr<DisplayDriver> driver) {
@@ -65,6 +70,7 @@ void UseDisplayDriver(std::unique_ptr<DisplayDriver> driver) {
   DisplaySession& session = Session();
   std::lock_guard hold(session.lock);
   session.driver = std::move(driver);
+  TellGdiAboutTheScreen(*session.driver);
 }
 
 }  // namespace platform

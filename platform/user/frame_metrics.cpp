@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "platform/display/display_session.h"
-#include "platform/gdi/dc_selection.h"
 #include "platform/user/window_procedures.h"
 
 namespace platform::user {
@@ -25,7 +24,7 @@ constexpr int kScrollBar = 16;
 // caption font bold), which the font mapper turns into a sans face.
 LOGFONTW ClassicFont(bool bold) {
   LOGFONTW font{};
-  font.lfHeight = -MulDiv(8, platform::gdi::ScreenDpi(), 72);  // 8 points: 11 px at 96 dpi
+  font.lfHeight = -MulDiv(8, platform::CurrentDisplay().Dpi(), 72);  // 8 points: 11 px at 96 dpi
   font.lfWeight = bold ? 700 : 400;
   font.lfCharSet = 1;   // DEFAULT_CHARSET
   const char16_t face[] = u"MS Sans Serif";

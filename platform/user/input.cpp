@@ -6,11 +6,13 @@
 // bits 16-23, bit 24 for extended keys, bit 29 with Alt, bit 30 the previous state, bit 31
 // set on release. A display that maps keys itself gives each press's characters, kept
 // beside the queued press until TranslateMessage turns them into WM_CHAR (WM_DEADCHAR for a
-// dead key), in place of the layout's. Mouse events go to the capture window, else to the window under the
-// point (a disabled child's clicks go to its nearest enabled ancestor; a disabled
-// top-level window gets none). A press on an inactive top-level window asks
-// WM_MOUSEACTIVATE and activates it. Double clicks: the same button on the same window of
-// a CS_DBLCLKS class within 500 ms and 4 pixels.
+// dead key), in place of the layout's.
+//
+// Mouse events go to the capture window, else to the window under the point (a disabled
+// child's clicks go to its nearest enabled ancestor; a disabled top-level window gets
+// none). A press on an inactive top-level window asks WM_MOUSEACTIVATE and activates it.
+// Double clicks: the same button on the same window of a CS_DBLCLKS class within 500 ms
+// and 4 pixels.
 //
 // Script events: `press TEXT` and `click ID` click the centre of the control; when the
 // script is used up while the program waits (blocks in GetMessageW or WaitMessage, or
@@ -72,7 +74,8 @@ void QueueKey(MessageQueue& queue, const InputEvent& event) {
   if (vk == VK_LCONTROL || vk == VK_RCONTROL) queue.pending_down[VK_CONTROL] = !up;
   bool is_alt = vk == VK_MENU || vk == VK_LMENU || vk == VK_RMENU;
   bool alt_now = queue.pending_down[VK_MENU] && !queue.pending_down[VK_CONTROL];
-  bool as_sys = alt_now || is_alt;
+  // Alt itself is a system key, but not with Ctrl down (AltGr is Ctrl+Alt, for typing).
+  bool as_sys = alt_now || (is_alt && !queue.pending_down[VK_CONTROL]);
   HWND target = KeyTarget(queue, &as_sys);
   if (target == nullptr) return;
   if (Window* w = FindWindowRecord(RootOf(target)); w == nullptr || !w->enabled()) return;
@@ -474,7 +477,9 @@ BOOL TranslateMessage(const MSG* msg) {
     typed += static_cast<char16_t>((static_cast<DWORD>(msg->lParam) >> 16) & 0xFFFF);
   } else if ((queue.key_state[VK_CONTROL] & 0x80) && !(queue.key_state[VK_MENU] & 0x80)) {
     // Ctrl+letter gives the control character (Ctrl+A = 1), as in Windows.
-    if (msg->wParam >= 'A' && msg->wParam <= 'Z') typed += static_cast<char16_t>(msg->wParam - 'A' + 1);
+    if (msg->wParam >= 'A' && msg->wParam <= 'Z') {
+      typed += static_cast<char16_t>(msg->wParam - 'A' + 1);
+    }
   } else if (given != nullptr) {
     if (given->dead && !given->text.empty()) {
       PostMessageW(msg->hwnd, sys ? WM_SYSDEADCHAR : WM_DEADCHAR, given->text[0], msg->lParam);

@@ -9,6 +9,7 @@
 // of the window changed.
 #include <algorithm>
 
+#include "platform/display/display_session.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/dc_selection.h"
 #include "platform/gdi/region.h"
@@ -148,11 +149,22 @@ HBRUSH DefaultControlColors(HDC dc, UINT message) {
 
 }  // namespace platform::user
 
+namespace {
+
+// The screen's size and resolution are the display's: it is chosen before the first
+// screen DC measures anything (a dialog's font is made at the screen's DPI).
+HDC DisplayScreenDc() {
+  platform::CurrentDisplay();
+  return platform::gdi::ScreenDC();
+}
+
+}  // namespace
+
 extern "C" {
 
 HDC GetDC(HWND window) {
   using namespace platform::user;
-  if (window == nullptr) return platform::gdi::ScreenDC();
+  if (window == nullptr) return DisplayScreenDc();
   if (LiveWindow(window) == nullptr) return nullptr;
   HideCaretPixels(window);
   return MakeWindowDc(window, false);
@@ -160,7 +172,7 @@ HDC GetDC(HWND window) {
 
 HDC GetWindowDC(HWND window) {
   using namespace platform::user;
-  if (window == nullptr) return platform::gdi::ScreenDC();
+  if (window == nullptr) return DisplayScreenDc();
   if (LiveWindow(window) == nullptr) return nullptr;
   HideCaretPixels(window);
   return MakeWindowDc(window, true);

@@ -47,6 +47,8 @@ CloseSignals::~CloseSignals() {
 
 int CloseSignals::fd() const { return pipe_ends[0]; }
 
+bool CloseSignals::pending() const { return arrived.load(); }
+
 bool CloseSignals::Take() {
   if (!arrived.exchange(false)) return false;
   char drain[64];

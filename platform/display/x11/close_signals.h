@@ -20,6 +20,8 @@ class CloseSignals {
   int fd() const;
   // Whether a signal came since the last call.
   bool Take();
+  // Whether a signal came that Take has not taken yet.
+  bool pending() const;
 };
 
 }  // namespace platform::x11

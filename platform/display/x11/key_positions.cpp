@@ -14,6 +14,7 @@ struct Row {
 
 // Evdev numbers keys 1-88 by their set-1 scan codes; the rest are listed one by one.
 // Windows reports Num Lock as extended and Pause as plain 0x45.
+// clang-format off
 constexpr Row kRows[] = {
     {1, 0x01, VK_ESCAPE}, {2, 0x02, '1'}, {3, 0x03, '2'}, {4, 0x04, '3'}, {5, 0x05, '4'},
     {6, 0x06, '5'}, {7, 0x07, '6'}, {8, 0x08, '7'}, {9, 0x09, '8'}, {10, 0x0A, '9'},
@@ -45,13 +46,13 @@ constexpr Row kRows[] = {
     {119, 0x45, VK_PAUSE}, {125, 0x15B, VK_LWIN}, {126, 0x15C, VK_RWIN},
     {127, 0x15D, VK_APPS},
 };
+// clang-format on
 
 // The main block's character keys: the digit row, the three letter rows, the key left of
 // Z on 102-key keyboards, and the space bar.
 bool TypesCharacters(std::uint8_t evdev) {
   return (evdev >= 2 && evdev <= 13) || (evdev >= 16 && evdev <= 27) ||
-         (evdev >= 30 && evdev <= 41) || (evdev >= 43 && evdev <= 53) || evdev == 86 ||
-         evdev == 57;
+         (evdev >= 30 && evdev <= 41) || (evdev >= 43 && evdev <= 53) || evdev == 86 || evdev == 57;
 }
 
 constexpr std::size_t kTableSize = 256;

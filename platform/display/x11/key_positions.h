@@ -11,8 +11,8 @@ namespace platform::x11 {
 
 struct KeyPosition {
   UINT scan_code = 0;
-  UINT virtual_key = 0;         // keypad keys: with Num Lock on
-  UINT navigation_key = 0;      // keypad keys with Num Lock off (VK_HOME ...); 0 elsewhere
+  UINT virtual_key = 0;           // keypad keys: with Num Lock on
+  UINT navigation_key = 0;        // keypad keys with Num Lock off (VK_HOME ...); 0 elsewhere
   bool types_characters = false;  // a key of the main block whose characters the layout gives
 };
 

@@ -10,6 +10,7 @@ struct KeysymKey {
   UINT vk;
 };
 
+// clang-format off
 constexpr KeysymKey kKeysymKeys[] = {
     {XKB_KEY_BackSpace, VK_BACK}, {XKB_KEY_Tab, VK_TAB}, {XKB_KEY_ISO_Left_Tab, VK_TAB},
     {XKB_KEY_Return, VK_RETURN}, {XKB_KEY_Pause, VK_PAUSE}, {XKB_KEY_Break, VK_PAUSE},
@@ -33,6 +34,7 @@ constexpr KeysymKey kKeysymKeys[] = {
     {XKB_KEY_KP_Decimal, VK_DECIMAL}, {XKB_KEY_KP_Separator, VK_DECIMAL},
     {XKB_KEY_KP_Divide, VK_DIVIDE},
 };
+// clang-format on
 
 struct DeadAccent {
   xkb_keysym_t keysym;
@@ -40,6 +42,7 @@ struct DeadAccent {
 };
 
 // The spacing form of each accent, as a dead key shows it while it waits.
+// clang-format off
 constexpr DeadAccent kDeadAccents[] = {
     {XKB_KEY_dead_grave, U'`'},          {XKB_KEY_dead_acute, U'\u00B4'},
     {XKB_KEY_dead_circumflex, U'^'},     {XKB_KEY_dead_tilde, U'~'},
@@ -49,6 +52,7 @@ constexpr DeadAccent kDeadAccents[] = {
     {XKB_KEY_dead_caron, U'\u02C7'},     {XKB_KEY_dead_cedilla, U'\u00B8'},
     {XKB_KEY_dead_ogonek, U'\u02DB'},    {XKB_KEY_dead_iota, U'\u037A'},
 };
+// clang-format on
 
 }  // namespace
 

@@ -14,14 +14,14 @@ constexpr std::uint16_t kNumLockMask = 0x10;  // Mod2
 }  // namespace
 
 std::vector<InputEvent> TranslateAsUsKeyboard(std::uint32_t x_keycode, std::uint16_t x_state,
-                                             bool press) {
+                                              bool press) {
   if (x_keycode < kFirstX11KeyCode) return {};
   const KeyPosition* position = KeyPositionOf(x_keycode - kFirstX11KeyCode);
   if (position == nullptr) return {};
   bool shift = (x_state & kShiftMask) != 0;
   bool numbers = (x_state & kNumLockMask) != 0 && !shift;  // Shift gives the keypad's arrows
-  UINT vk = position->navigation_key != 0 && !numbers ? position->navigation_key
-                                                      : position->virtual_key;
+  UINT vk =
+      position->navigation_key != 0 && !numbers ? position->navigation_key : position->virtual_key;
   InputEvent event;
   event.kind = press ? InputKind::kKeyDown : InputKind::kKeyUp;
   event.virtual_key = vk;

@@ -11,6 +11,6 @@
 namespace platform::x11 {
 
 std::vector<InputEvent> TranslateAsUsKeyboard(std::uint32_t x_keycode, std::uint16_t x_state,
-                                             bool press);
+                                              bool press);
 
 }  // namespace platform::x11

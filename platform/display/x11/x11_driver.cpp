@@ -39,7 +39,8 @@ void ChangeProperty(xcb_connection_t* c, xcb_window_t window, xcb_atom_t propert
 }  // namespace
 
 X11Driver::X11Driver(std::unique_ptr<X11Connection> connection)
-    : connection_(std::move(connection)), keys_(connection_->get()) {}
+    : connection_(std::move(connection)), keyboard_(connection_->get()),
+      shared_(connection_->get()) {}
 
 X11Driver::~X11Driver() {
   std::free(stashed_);
@@ -172,10 +173,8 @@ void X11Driver::SetProperties(const Shown& shown) {
 
 void X11Driver::SetIcon(Shown& shown) {
   shown.icon_sent = true;
-  if (IsPopup(shown.info)) return;
-  std::unique_ptr<Icon> icon = ProgramIcon(shown.info.icon);
-  if (icon == nullptr) return;
-  std::vector<std::uint32_t> data = NetWmIconData(*icon, kNetWmIconSizes);
+  const std::vector<std::uint32_t>& data = icon_.data();
+  if (IsPopup(shown.info) || data.empty()) return;
   ChangeProperty(connection_->get(), shown.id, connection_->atom(Atom::kNetWmIcon),
                  XCB_ATOM_CARDINAL, 32, static_cast<std::uint32_t>(data.size()), data.data());
 }
@@ -238,6 +237,13 @@ void X11Driver::Focus(const Shown& shown) {
 void X11Driver::PutPixels(const Shown& shown, const RECT& rect) {
   const int width = rect.right - rect.left;
   if (width <= 0 || rect.bottom <= rect.top) return;
+  const std::size_t bytes = static_cast<std::size_t>(width) * (rect.bottom - rect.top) * 4;
+  if (bytes >= SharedImage::kLargeImageBytes && connection_->native_pixels() &&
+      shared_.Reserve(static_cast<std::size_t>(shown.width) * shown.height * 4)) {
+    shared_.Put(shown.id, gc_, connection_->depth(), shown.pixels.data(), shown.width,
+                shown.height, rect);
+    return;
+  }
   const int rows_per_request = RowsPerRequest(width, connection_->max_request_bytes());
   for (LONG top = rect.top; top < rect.bottom; top += rows_per_request) {
     const int rows = static_cast<int>(std::min<LONG>(rows_per_request, rect.bottom - top));
@@ -287,8 +293,12 @@ void X11Driver::DeferredWork() {
   if (!first_frame_sent_ || lost_) return;
   if (!deferred_done_) {
     deferred_done_ = true;
-    keys_.Prepare();
+    keyboard_.StartLoading();
+    HICON fallback = nullptr;
+    for (const auto& [handle, shown] : windows_) fallback = fallback ? fallback : shown.info.icon;
+    icon_.Start(fallback);
   }
+  if (!icon_.ready()) return;
   bool sent = false;
   for (auto& [handle, shown] : windows_) {
     if (shown.mapped && !shown.icon_sent) {

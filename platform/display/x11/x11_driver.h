@@ -9,14 +9,16 @@
 // The first frame: the X window is created when the window system shows the window, but
 // mapped only when the program first waits for input with the window painted, so the
 // first thing on screen is the window with its content; its pixels follow at once in the
-// same flush. Afterwards only damaged rectangles are sent. The kept pixels repaint what
-// the server asks again (Expose). Work the first frame does not need (the keyboard
-// mapping, the icon) is done when the program next waits.
+// same flush (through shared memory when large and the server is local). Afterwards only
+// damaged rectangles are sent. The kept pixels repaint what
+// the server asks again (Expose). Work the first frame does not need starts when the
+// program next waits, each on a low-priority thread of its own: the keyboard's keymap
+// and compose table, and the icon (set when it is ready).
 //
 // Input: keys go through the keyboard translation, mouse buttons, motion and wheel
 // become screen points, focus changes become activation, WM_DELETE_WINDOW and SIGTERM
-// become close requests. A connection that breaks is reported once on stderr, and the
-// pass is then ended as when input runs out.
+// become close requests. After SIGTERM, or a connection that breaks (reported once on
+// stderr), the pass is ended as when input runs out.
 #pragma once
 
 #include <xcb/xcb.h>
@@ -28,9 +30,11 @@
 
 #include "platform/display/display_driver.h"
 #include "platform/display/x11/close_signals.h"
-#include "platform/display/x11/x11_basic_keys.h"
+#include "platform/display/x11/shared_image.h"
 #include "platform/display/x11/x11_connection.h"
 #include "platform/display/x11/x11_geometry.h"
+#include "platform/display/x11/x11_icon.h"
+#include "platform/display/x11/x11_keyboard.h"
 
 namespace platform::x11 {
 
@@ -46,7 +50,6 @@ class X11Driver : public DisplayDriver {
   SIZE ScreenSize() const override { return connection_->facts().size; }
   RECT WorkArea() const override { return connection_->facts().work_area; }
   int Dpi() const override { return connection_->facts().dpi; }
-  const KeyboardLayout& Layout() const override { return keys_.Layout(); }
 
   void WindowShown(const TopLevelWindowInfo& info) override;
   void WindowChanged(const TopLevelWindowInfo& info) override;
@@ -55,7 +58,7 @@ class X11Driver : public DisplayDriver {
   void WindowHidden(HWND window) override;
   bool PollInput(InputEvent* event) override;
   void WaitForInput(DWORD timeout_ms) override;
-  bool InputEnded() const override { return lost_; }
+  bool InputEnded() const override { return input_ended_; }
 
   // The X window showing a top-level window, 0 when none (tests).
   xcb_window_t XWindowOf(HWND window) const;
@@ -94,7 +97,7 @@ class X11Driver : public DisplayDriver {
   xcb_generic_event_t* NextEvent();
 
   std::unique_ptr<X11Connection> connection_;
-  BasicKeys keys_;
+  X11Keyboard keyboard_;
   CloseSignals signals_;
   xcb_gcontext_t gc_ = 0;
   std::map<HWND, Shown> windows_;
@@ -102,10 +105,13 @@ class X11Driver : public DisplayDriver {
   xcb_window_t focused_ = 0;  // the X window holding the keyboard focus, as last told
   bool first_frame_sent_ = false;
   bool deferred_done_ = false;
-  bool lost_ = false;
+  bool lost_ = false;         // the connection broke
+  bool input_ended_ = false;  // no input will come any more: lost, or told to end
   xcb_generic_event_t* stashed_ = nullptr;  // an event read while looking whether one is there
   std::deque<InputEvent> pending_;
   std::vector<std::uint32_t> band_;  // reused buffer of one image request
+  SharedImage shared_;               // large images
+  BackgroundIcon icon_;  // last: its thread ends before the rest goes
 };
 
 }  // namespace platform::x11

@@ -1,8 +1,11 @@
 // What the X server sends, turned into input (see x11_driver.h).
 #include <poll.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 #include "platform/display/x11/x11_driver.h"
 
@@ -25,16 +28,21 @@ xcb_generic_event_t* X11Driver::NextEvent() {
 void X11Driver::NoteLost() {
   if (lost_) return;
   lost_ = true;
+  input_ended_ = true;
   std::fprintf(stderr, "vestralino: the X display went away; closing\n");
 }
 
 bool X11Driver::PollInput(InputEvent* event) {
   if (pending_.empty()) {
     Present();
-    if (signals_.Take()) {
+    if (signals_.Take() && !input_ended_) {
+      // The process is asked to end: the active window gets a close request, and from
+      // then on the pass ends as when input runs out (a box that cannot be closed, such
+      // as a Yes/No question, ends unanswered instead of holding the process).
       InputEvent close;
-      close.kind = InputKind::kCloseRequest;  // to the active window
+      close.kind = InputKind::kCloseRequest;
       pending_.push_back(close);
+      input_ended_ = true;
     }
     while (pending_.empty() && !lost_) {
       xcb_generic_event_t* next = NextEvent();
@@ -43,7 +51,7 @@ bool X11Driver::PollInput(InputEvent* event) {
       std::free(next);
     }
     if (!lost_ && connection_->broken()) NoteLost();
-    if (pending_.empty() && lost_) {
+    if (pending_.empty() && input_ended_) {
       // Nothing will ever come from the display again: the pass ends as when input
       // runs out (the active window is asked to close, and so on).
       InputEvent ended;
@@ -61,7 +69,8 @@ bool X11Driver::PollInput(InputEvent* event) {
 
 void X11Driver::WaitForInput(DWORD timeout_ms) {
   if (!pending_.empty() || stashed_ != nullptr) return;
-  if (lost_) {
+  if (input_ended_) {
+    Present();
     DisplayDriver::WaitForInput(timeout_ms);
     return;
   }
@@ -69,12 +78,25 @@ void X11Driver::WaitForInput(DWORD timeout_ms) {
   DeferredWork();
   xcb_connection_t* c = connection_->get();
   xcb_flush(c);
-  // Events xcb has already read sit in its queue, where poll() cannot see them.
-  stashed_ = xcb_poll_for_queued_event(c);
-  if (stashed_ != nullptr) return;
-  pollfd waits[2] = {{xcb_get_file_descriptor(c), POLLIN, 0}, {signals_.fd(), POLLIN, 0}};
-  const nfds_t count = signals_.fd() >= 0 ? 2 : 1;
-  poll(waits, count, static_cast<int>(std::min<DWORD>(timeout_ms, 1u << 30)));
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
+  for (;;) {
+    // Events xcb has already read sit in its queue, where poll() cannot see them.
+    stashed_ = xcb_poll_for_queued_event(c);
+    if (stashed_ != nullptr || signals_.pending()) return;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) return;
+    pollfd waits[2] = {{xcb_get_file_descriptor(c), POLLIN, 0}, {signals_.fd(), POLLIN, 0}};
+    const nfds_t count = signals_.fd() >= 0 ? 2 : 1;
+    const int ready = poll(waits, count, static_cast<int>(std::min<long long>(left.count(), 1 << 30)));
+    if (ready <= 0 || (count == 2 && waits[1].revents != 0)) return;
+    stashed_ = xcb_poll_for_event(c);
+    if (stashed_ != nullptr || xcb_connection_has_error(c)) return;
+    // Readable, yet nothing for us: another thread of ours (the keyboard's loader) is
+    // reading the connection for its reply and takes these bytes. It runs at a low
+    // priority: give it the processor rather than spin.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
 }
 
 void X11Driver::HandleFocus(bool in, const xcb_focus_in_event_t* event) {
@@ -120,12 +142,11 @@ void X11Driver::Handle(const xcb_generic_event_t* event) {
     case XCB_KEY_RELEASE: {
       const auto* e = reinterpret_cast<const xcb_key_press_event_t*>(event);
       Shown* shown = FindByX(e->event);
-      InputEvent key;
-      if (shown == nullptr || !keys_.Translate(e->detail, e->state, type == XCB_KEY_PRESS, &key)) {
-        return;
+      if (shown == nullptr) return;
+      for (InputEvent& key : keyboard_.Translate(*e, type == XCB_KEY_PRESS)) {
+        key.window = shown->info.window;
+        pending_.push_back(key);
       }
-      key.window = shown->info.window;
-      pending_.push_back(key);
       return;
     }
     case XCB_BUTTON_PRESS:
@@ -194,6 +215,7 @@ void X11Driver::Handle(const xcb_generic_event_t* event) {
       return;
     }
     default:
+      keyboard_.HandleEvent(*event);  // the keyboard's extension events
       return;
   }
 }

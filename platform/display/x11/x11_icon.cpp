@@ -1,5 +1,8 @@
 #include "platform/display/x11/x11_icon.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include "platform/user/icon_image.h"
 
 namespace platform::x11 {
@@ -39,6 +42,20 @@ std::unique_ptr<Icon> ProgramIcon(HICON fallback) {
   }
   if (handle != nullptr) DestroyIcon(handle);
   return copy;
+}
+
+BackgroundIcon::~BackgroundIcon() {
+  if (worker_.joinable()) worker_.join();
+}
+
+void BackgroundIcon::Start(HICON fallback) {
+  if (worker_.joinable()) return;
+  worker_ = std::thread([this, fallback] {
+    // Linux gives each thread its own nice value: the program's own thread stays first.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
+    if (std::unique_ptr<Icon> icon = ProgramIcon(fallback)) data_ = NetWmIconData(*icon, kNetWmIconSizes);
+    ready_.store(true, std::memory_order_release);
+  });
 }
 
 }  // namespace platform::x11

@@ -38,7 +38,10 @@ std::string ComposeLocale() {
 
 }  // namespace
 
-X11Keyboard::X11Keyboard(xcb_connection_t* connection) : connection_(connection) {}
+X11Keyboard::X11Keyboard(xcb_connection_t* connection) : connection_(connection) {
+  // Asked now, with the first frame's requests; the answer is read after that frame.
+  xcb_prefetch_extension_data(connection_, &xcb_xkb_id);
+}
 
 X11Keyboard::~X11Keyboard() {
   if (loader_.joinable()) loader_.join();
@@ -49,58 +52,68 @@ X11Keyboard::~X11Keyboard() {
 }
 
 void X11Keyboard::StartLoading() {
+  if (loader_.joinable() || first_xkb_event_ >= 0) return;  // once
+  const xcb_query_extension_reply_t* xkb = xcb_get_extension_data(connection_, &xcb_xkb_id);
+  if (xkb == nullptr || !xkb->present) return;  // no XKB: the US reading stays
+  // This connection's own XKB settings, sent without waiting for any answer: a new
+  // keymap is worth hearing of (state changes come with each key event), and a held key
+  // repeats as presses without releases between them.
+  xcb_discard_reply(connection_, xcb_xkb_use_extension(connection_, XKB_X11_MIN_MAJOR_XKB_VERSION,
+                                                       XKB_X11_MIN_MINOR_XKB_VERSION)
+                                     .sequence);
+  constexpr std::uint16_t kEvents =
+      XCB_XKB_EVENT_TYPE_NEW_KEYBOARD_NOTIFY | XCB_XKB_EVENT_TYPE_MAP_NOTIFY;
+  constexpr std::uint16_t kMapParts =
+      XCB_XKB_MAP_PART_KEY_TYPES | XCB_XKB_MAP_PART_KEY_SYMS | XCB_XKB_MAP_PART_MODIFIER_MAP |
+      XCB_XKB_MAP_PART_EXPLICIT_COMPONENTS | XCB_XKB_MAP_PART_KEY_ACTIONS |
+      XCB_XKB_MAP_PART_VIRTUAL_MODS | XCB_XKB_MAP_PART_VIRTUAL_MOD_MAP;
+  xcb_xkb_select_events(connection_, XCB_XKB_ID_USE_CORE_KBD, kEvents, 0, kEvents, kMapParts,
+                        kMapParts, nullptr);
+  xcb_discard_reply(
+      connection_, xcb_xkb_per_client_flags(connection_, XCB_XKB_ID_USE_CORE_KBD,
+                                            XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT,
+                                            XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT, 0, 0, 0)
+                       .sequence);
+  xcb_flush(connection_);
+  first_xkb_event_ = xkb->first_event;
   std::lock_guard hold(lock_);
-  if (loading_ || loader_.joinable()) return;  // once
   loading_ = true;
   loader_ = std::thread([this] { LoadingThread(); });
 }
 
 void X11Keyboard::LoadingThread() {
-  // Work after the first frame must not compete with the program itself.
+  // Work after the first frame must not compete with the program itself. It has a
+  // connection of its own: waiting for answers on the display's would leave the display's
+  // thread unable to read its events while this one waits for the processor.
   setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
-  std::unique_ptr<XkbKeyTranslator> loaded = LoadKeymap();
+  std::unique_ptr<XkbKeyTranslator> loaded;
+  xcb_connection_t* own = xcb_connect(nullptr, nullptr);
+  if (!xcb_connection_has_error(own) &&
+      xkb_x11_setup_xkb_extension(own, XKB_X11_MIN_MAJOR_XKB_VERSION, XKB_X11_MIN_MINOR_XKB_VERSION,
+                                  XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr, nullptr,
+                                  nullptr)) {
+    loaded = LoadKeymap(own);
+  }
+  xcb_disconnect(own);
   std::lock_guard hold(lock_);
   ready_ = std::move(loaded);
   loading_ = false;
   loaded_.notify_all();
 }
 
-std::unique_ptr<XkbKeyTranslator> X11Keyboard::LoadKeymap() {
-  if (!extension_ready_) {
-    std::uint8_t first_event = 0;
-    if (!xkb_x11_setup_xkb_extension(connection_, XKB_X11_MIN_MAJOR_XKB_VERSION,
-                                     XKB_X11_MIN_MINOR_XKB_VERSION,
-                                     XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr,
-                                     &first_event, nullptr)) {
-      return nullptr;  // no XKB: the US reading stays
-    }
-    device_ = xkb_x11_get_core_keyboard_device_id(connection_);
-    if (device_ < 0) return nullptr;
-    // A new keymap is worth hearing of; state changes come with each key event.
-    constexpr std::uint16_t kEvents =
-        XCB_XKB_EVENT_TYPE_NEW_KEYBOARD_NOTIFY | XCB_XKB_EVENT_TYPE_MAP_NOTIFY;
-    constexpr std::uint16_t kMapParts =
-        XCB_XKB_MAP_PART_KEY_TYPES | XCB_XKB_MAP_PART_KEY_SYMS | XCB_XKB_MAP_PART_MODIFIER_MAP |
-        XCB_XKB_MAP_PART_EXPLICIT_COMPONENTS | XCB_XKB_MAP_PART_KEY_ACTIONS |
-        XCB_XKB_MAP_PART_VIRTUAL_MODS | XCB_XKB_MAP_PART_VIRTUAL_MOD_MAP;
-    xcb_xkb_select_events(connection_, static_cast<xcb_xkb_device_spec_t>(device_), kEvents, 0,
-                          kEvents, kMapParts, kMapParts, nullptr);
-    xcb_xkb_per_client_flags_cookie_t flags = xcb_xkb_per_client_flags(
-        connection_, XCB_XKB_ID_USE_CORE_KBD, XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT,
-        XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT, 0, 0, 0);
-    xcb_discard_reply(connection_, flags.sequence);
-    xcb_flush(connection_);
-    first_xkb_event_ = first_event;
-    extension_ready_ = true;
-  }
+std::unique_ptr<XkbKeyTranslator> X11Keyboard::LoadKeymap(xcb_connection_t* connection) {
+  std::int32_t device = xkb_x11_get_core_keyboard_device_id(connection);
+  if (device < 0) return nullptr;
   if (context_ == nullptr) {
     context_ = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
     if (context_ == nullptr) return nullptr;
+    // What is missing (a locale without a compose table) has a fallback: nothing to say.
+    xkb_context_set_log_level(context_, XKB_LOG_LEVEL_CRITICAL);
     compose_table_ = xkb_compose_table_new_from_locale(context_, ComposeLocale().c_str(),
                                                        XKB_COMPOSE_COMPILE_NO_FLAGS);
   }
-  xkb_keymap* keymap = xkb_x11_keymap_new_from_device(context_, connection_, device_,
-                                                      XKB_KEYMAP_COMPILE_NO_FLAGS);
+  xkb_keymap* keymap =
+      xkb_x11_keymap_new_from_device(context_, connection, device, XKB_KEYMAP_COMPILE_NO_FLAGS);
   if (keymap == nullptr) return nullptr;
   auto translator = std::make_unique<XkbKeyTranslator>(keymap, compose_table_);
   xkb_keymap_unref(keymap);
@@ -117,7 +130,9 @@ void X11Keyboard::TakeLoaded() {
   if (ready_) translator_ = std::move(ready_);
   keymap_changed_ = false;
   hold.unlock();
-  if (std::unique_ptr<XkbKeyTranslator> fresh = LoadKeymap()) translator_ = std::move(fresh);
+  if (std::unique_ptr<XkbKeyTranslator> fresh = LoadKeymap(connection_)) {
+    translator_ = std::move(fresh);
+  }
 }
 
 std::vector<InputEvent> X11Keyboard::Translate(const xcb_key_press_event_t& event, bool press) {
@@ -127,7 +142,7 @@ std::vector<InputEvent> X11Keyboard::Translate(const xcb_key_press_event_t& even
 }
 
 bool X11Keyboard::HandleEvent(const xcb_generic_event_t& event) {
-  int first = first_xkb_event_.load();
+  int first = first_xkb_event_;
   if (first < 0 || (event.response_type & 0x7F) != first) return false;
   // The second byte of every XKB event names its kind.
   if (event.pad0 == XCB_XKB_NEW_KEYBOARD_NOTIFY || event.pad0 == XCB_XKB_MAP_NOTIFY) {

@@ -1,14 +1,16 @@
 // The X server's keyboard for the x11 display: key events in, the window system's key
 // events out (virtual keys, PC scan codes, what each press types).
 //
-// Start-up does not wait for it: StartLoading sends nothing on the caller's thread; a
-// low-priority thread sets up the XKB extension, asks for detectable auto-repeat (a held
-// key then sends presses and one release, so the window system marks the repeats), reads
-// the core keyboard's keymap through xkbcommon-x11 and loads the compose table of the
-// user's locale. Until that is done keys read as on a US keyboard, so a key pressed in the
-// first milliseconds still works. When the server's keymap changes (setxkbmap, or a tool
-// that maps a spare key to type a character), the next key reads the new keymap first,
-// on the display's thread: that key must already be read with it.
+// Start-up does not wait for it: the constructor only asks whether the server has XKB
+// (the answer is read later). StartLoading, after the first frame, sends this connection's
+// XKB settings without waiting for answers (keymap change events; detectable auto-repeat:
+// a held key sends presses and one release, so the window system marks the repeats), then
+// a low-priority thread with a connection of its own reads the core keyboard's keymap
+// through xkbcommon-x11 and loads the compose table of the user's locale. Until that is
+// done keys read as on a US keyboard, so a key pressed in the first milliseconds still
+// works. When the server's keymap changes (setxkbmap, or a tool that maps a spare key to
+// type a character), the next key reads the new keymap first, on the display's thread and
+// connection: that key must already be read with it.
 //
 // The modifier state comes with every key event (its state field), so nothing has to
 // follow the server's state between keys. All calls but the loading thread's come from the
@@ -17,7 +19,6 @@
 
 #include <xcb/xcb.h>
 
-#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -55,19 +56,17 @@ class X11Keyboard {
 
  private:
   void LoadingThread();
-  std::unique_ptr<XkbKeyTranslator> LoadKeymap();
+  std::unique_ptr<XkbKeyTranslator> LoadKeymap(xcb_connection_t* connection);
   void TakeLoaded();
 
   xcb_connection_t* connection_;
   std::unique_ptr<XkbKeyTranslator> translator_;  // the display thread's
+  int first_xkb_event_ = -1;  // the extension's event code, once StartLoading found it
 
   // Loading state: the loading thread's while it runs, then the display thread's. The
   // results go through `lock_`.
   xkb_context* context_ = nullptr;
   xkb_compose_table* compose_table_ = nullptr;
-  bool extension_ready_ = false;
-  std::int32_t device_ = -1;
-  std::atomic<int> first_xkb_event_{-1};  // the extension's event code once set up
 
   std::mutex lock_;
   std::condition_variable loaded_;

@@ -3,6 +3,7 @@
 #include <xkbcommon/xkbcommon-keysyms.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/display/x11/key_positions.h"
 #include "platform/display/x11/keysym_keys.h"
@@ -66,9 +67,9 @@ UINT VirtualKeyOfCharacter(xkb_keysym_t keysym) {
 
 // Keys of the main block that type something other than letters and + , - . take the
 // US key's virtual key at their place, or one of these when another key has that one.
-constexpr UINT kSpareKeys[] = {VK_OEM_1, VK_OEM_2, VK_OEM_3, VK_OEM_4,  VK_OEM_5,
-                               VK_OEM_6, VK_OEM_7, VK_OEM_102, VK_OEM_PLUS, VK_OEM_COMMA,
-                               VK_OEM_MINUS, VK_OEM_PERIOD};
+constexpr UINT kSpareKeys[] = {VK_OEM_1,    VK_OEM_2,     VK_OEM_3,     VK_OEM_4,
+                               VK_OEM_5,    VK_OEM_6,     VK_OEM_7,     VK_OEM_102,
+                               VK_OEM_PLUS, VK_OEM_COMMA, VK_OEM_MINUS, VK_OEM_PERIOD};
 
 }  // namespace
 
@@ -150,12 +151,15 @@ std::vector<InputEvent> XkbKeyTranslator::Translate(xkb_keycode_t keycode, std::
   xkb_keysym_t keysym = xkb_state_key_get_one_sym(state_, keycode);
 
   UINT vk = info.virtual_key;
-  if (IsKeypadKeysym(keysym) && VirtualKeyOfSpecialKeysym(keysym) != 0) vk = VirtualKeyOfSpecialKeysym(keysym);
+  if (IsKeypadKeysym(keysym) && VirtualKeyOfSpecialKeysym(keysym) != 0)
+    vk = VirtualKeyOfSpecialKeysym(keysym);
   if (vk == 0) {
     // A key that is no PC key may still type (a spare key a tool maps for a moment to type
     // a character no key has): the character comes alone, as VK_PACKET does on Windows.
-    char32_t c = CharacterOfKeysym(keysym);
+    // Its release comes with the same character, whatever the key means by then.
+    char32_t c = press ? CharacterOfKeysym(keysym) : std::exchange(packet_characters_[keycode], 0);
     if (c == 0 || c > 0xFFFF) return {};
+    if (press) packet_characters_[keycode] = c;
     InputEvent packet = KeyEvent(press, 0, 0);
     packet.character = c;
     return {packet};
@@ -169,8 +173,9 @@ std::vector<InputEvent> XkbKeyTranslator::Translate(xkb_keycode_t keycode, std::
   }
   InputEvent event = KeyEvent(press, vk, scan);
   if (press) {
-    bool chord = xkb_state_mod_name_is_active(state_, XKB_MOD_NAME_CTRL, XKB_STATE_MODS_EFFECTIVE) > 0 ||
-                 xkb_state_mod_name_is_active(state_, XKB_MOD_NAME_ALT, XKB_STATE_MODS_EFFECTIVE) > 0;
+    bool chord =
+        xkb_state_mod_name_is_active(state_, XKB_MOD_NAME_CTRL, XKB_STATE_MODS_EFFECTIVE) > 0 ||
+        xkb_state_mod_name_is_active(state_, XKB_MOD_NAME_ALT, XKB_STATE_MODS_EFFECTIVE) > 0;
     TypedBy(keysym, !chord, event);
   }
   return {event};

@@ -54,6 +54,7 @@ class XkbKeyTranslator {
   xkb_compose_state* compose_ = nullptr;
   xkb_keysym_t sequence_start_ = XKB_KEY_NoSymbol;  // the first keysym of a sequence under way
   std::vector<LayoutKeys> layouts_;
+  std::array<char32_t, 256> packet_characters_{};  // of keys down that are no PC key
 };
 
 }  // namespace platform::x11

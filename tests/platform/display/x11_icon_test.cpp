@@ -10,6 +10,7 @@ Icon Square(int side, std::uint32_t argb) {
   icon.width = icon.height = side;
   icon.has_alpha = true;
   icon.argb.assign(static_cast<std::size_t>(side) * side, argb);
+  icon.mask.assign(icon.argb.size(), 0);  // decoded icons always carry one
   return icon;
 }
 

@@ -1,6 +1,7 @@
 // Keys through XKB keymaps built from layout names: virtual keys, scan codes, what each
 // press types (AltGr, dead keys, compose sequences), and the US reading used before the
 // keymap is loaded, checked against the US keymap itself.
+#include <random>
 #include <set>
 
 #include "platform/display/x11/key_positions.h"
@@ -40,6 +41,7 @@ void CheckRows(SimulatedKeyboard& keyboard, const std::vector<KeyRow>& rows) {
 TEST_F(XkbKeyboardTest, UsKeysGiveTheirVirtualKeysScanCodesAndCharacters) {
   KEYBOARD_OR_SKIP(us, "us");
   using namespace evdev;
+  // clang-format off
   CheckRows(*us, {
       {kA, 0, 'A', 0x1E, "a"},
       {kA, kLeftShift, 'A', 0x1E, "A"},
@@ -89,15 +91,18 @@ TEST_F(XkbKeyboardTest, UsKeysGiveTheirVirtualKeysScanCodesAndCharacters) {
       {kCapsLock, 0, VK_CAPITAL, 0x3A, ""},
       {kNumLock, 0, VK_NUMLOCK, 0x145, ""},
   });
+  // clang-format on
 }
 
 TEST_F(XkbKeyboardTest, KeypadFollowsNumLock) {
   KEYBOARD_OR_SKIP(us, "us");
   using namespace evdev;
-  CheckRows(*us, {{kKp7, 0, VK_HOME, 0x47, ""}, {kKp5, 0, VK_CLEAR, 0x4C, ""},
+  CheckRows(*us, {{kKp7, 0, VK_HOME, 0x47, ""},
+                  {kKp5, 0, VK_CLEAR, 0x4C, ""},
                   {kKpDot, 0, VK_DELETE, 0x53, ""}});
   us->Tap(kNumLock);
-  CheckRows(*us, {{kKp7, 0, VK_NUMPAD7, 0x47, "7"}, {kKp5, 0, VK_NUMPAD5, 0x4C, "5"},
+  CheckRows(*us, {{kKp7, 0, VK_NUMPAD7, 0x47, "7"},
+                  {kKp5, 0, VK_NUMPAD5, 0x4C, "5"},
                   {kKpDot, 0, VK_DECIMAL, 0x53, "."},
                   {kKp7, kLeftShift, VK_HOME, 0x47, ""}});  // Shift reverses Num Lock
 }
@@ -229,6 +234,36 @@ TEST_F(XkbKeyboardTest, ReleasesTypeNothing) {
   EXPECT_TRUE(up[0].text.empty());
 }
 
+// Any key code in any state: at most two events (AltGr), a virtual key or a character for
+// each, valid UTF-8 text, and the translator's tables never read out of bounds.
+TEST_F(XkbKeyboardTest, AnyKeyInAnyStateGivesSaneEvents) {
+  xkb_keymap* keymap = Keymap("es");
+  if (keymap == nullptr || !compose_) GTEST_SKIP() << "no XKB data";
+  platform::x11::XkbKeyTranslator es(keymap, compose_.get());
+  std::mt19937 random(9);
+  for (int i = 0; i < 20000; ++i) {
+    auto code = static_cast<xkb_keycode_t>(random() % 300);
+    auto state = static_cast<std::uint16_t>(random());
+    bool press = random() % 2 == 0;
+    auto events = es.Translate(code, state, press);
+    ASSERT_LE(events.size(), 2u);
+    for (const auto& e : events) {
+      EXPECT_TRUE(e.virtual_key != 0 || e.character != 0) << "key " << code;
+      EXPECT_EQ(e.kind, press ? InputKind::kKeyDown : InputKind::kKeyUp);
+      std::size_t at = 0;
+      while (at < e.text.size()) {  // lead bytes and continuation bytes in order
+        auto lead = static_cast<unsigned char>(e.text[at]);
+        std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        ASSERT_LE(at + length, e.text.size());
+        for (std::size_t k = 1; k < length; ++k) {
+          EXPECT_EQ(static_cast<unsigned char>(e.text[at + k]) & 0xC0, 0x80);
+        }
+        at += length;
+      }
+    }
+  }
+}
+
 TEST(UsFallbackKeys, KnownAndUnknownKeys) {
   using platform::x11::TranslateAsUsKeyboard;
   EXPECT_TRUE(TranslateAsUsKeyboard(0, 0, true).empty());
@@ -251,10 +286,12 @@ TEST_F(XkbKeyboardTest, FallbackAgreesWithTheUsKeymap) {
       if (platform::x11::KeyPositionOf(code) == nullptr) continue;
       if (code == evdev::k102nd) continue;  // the US layout has no key left of Z
       auto expected = us.Translate(XKeyCode(code), static_cast<std::uint16_t>(state), true);
-      auto fallback = platform::x11::TranslateAsUsKeyboard(XKeyCode(code), static_cast<std::uint16_t>(state), true);
+      auto fallback = platform::x11::TranslateAsUsKeyboard(XKeyCode(code),
+                                                           static_cast<std::uint16_t>(state), true);
       ASSERT_EQ(fallback.size(), expected.size()) << "key " << code;
       if (expected.empty()) continue;
-      EXPECT_EQ(fallback[0].virtual_key, expected[0].virtual_key) << "key " << code << " state " << state;
+      EXPECT_EQ(fallback[0].virtual_key, expected[0].virtual_key)
+          << "key " << code << " state " << state;
       EXPECT_EQ(fallback[0].scan_code, expected[0].scan_code) << "key " << code;
       EXPECT_EQ(fallback[0].text, expected[0].text) << "key " << code << " state " << state;
     }

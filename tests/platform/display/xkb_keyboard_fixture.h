@@ -15,6 +15,7 @@
 #include "platform/display/x11/xkb_key_translator.h"
 
 // Evdev key codes (Linux input codes) of the keys the tests press.
+// clang-format off
 namespace evdev {
 constexpr std::uint32_t kEscape = 1, k1 = 2, k2 = 3, k0 = 11, kMinus = 12, kEqual = 13,
                         kBackspace = 14, kTab = 15, kQ = 16, kY = 21, kI = 23,
@@ -29,8 +30,11 @@ constexpr std::uint32_t kEscape = 1, k1 = 2, k2 = 3, k0 = 11, kMinus = 12, kEqua
                         kPageUp = 104, kLeft = 105, kRight = 106, kEnd = 107, kDown = 108,
                         kPageDown = 109, kInsert = 110, kDelete = 111;
 }  // namespace evdev
+// clang-format on
 
-inline xkb_keycode_t XKeyCode(std::uint32_t evdev_code) { return evdev_code + 8; }
+inline xkb_keycode_t XKeyCode(std::uint32_t evdev_code) {
+  return evdev_code + 8;
+}
 
 struct XkbContextDeleter {
   void operator()(xkb_context* c) const { xkb_context_unref(c); }
@@ -52,8 +56,12 @@ class SimulatedKeyboard {
       : server_(xkb_state_new(keymap)), translator_(keymap, compose) {}
 
   // The key's events, with the state as it was before the key (as X reports it).
-  std::vector<platform::InputEvent> Press(std::uint32_t evdev_code) { return Key(evdev_code, true); }
-  std::vector<platform::InputEvent> Release(std::uint32_t evdev_code) { return Key(evdev_code, false); }
+  std::vector<platform::InputEvent> Press(std::uint32_t evdev_code) {
+    return Key(evdev_code, true);
+  }
+  std::vector<platform::InputEvent> Release(std::uint32_t evdev_code) {
+    return Key(evdev_code, false);
+  }
   // Press and release; the press's events.
   std::vector<platform::InputEvent> Tap(std::uint32_t evdev_code) {
     auto events = Press(evdev_code);
@@ -89,7 +97,7 @@ class XkbKeyboardTest : public testing::Test {
     if (context_) {
       xkb_context_set_log_level(context_.get(), XKB_LOG_LEVEL_CRITICAL);
       compose_.reset(xkb_compose_table_new_from_locale(context_.get(), "en_US.UTF-8",
-                                                        XKB_COMPOSE_COMPILE_NO_FLAGS));
+                                                       XKB_COMPOSE_COMPILE_NO_FLAGS));
     }
   }
   static void TearDownTestSuite() {
@@ -109,8 +117,8 @@ class XkbKeyboardTest : public testing::Test {
       variant = layout.substr(open + 1, layout.size() - open - 2);
     }
     xkb_rule_names names{"evdev", "pc105", name.c_str(), variant.c_str(), options};
-    keymaps_.emplace_back(xkb_keymap_new_from_names(context_.get(), &names,
-                                                    XKB_KEYMAP_COMPILE_NO_FLAGS));
+    keymaps_.emplace_back(
+        xkb_keymap_new_from_names(context_.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS));
     return keymaps_.back().get();
   }
 
@@ -129,6 +137,6 @@ class XkbKeyboardTest : public testing::Test {
   static inline std::vector<std::unique_ptr<xkb_keymap, XkbKeymapDeleter>> keymaps_;
 };
 
-#define KEYBOARD_OR_SKIP(var, ...)                                                   \
-  auto var = Keyboard(__VA_ARGS__);                                                  \
+#define KEYBOARD_OR_SKIP(var, ...)  \
+  auto var = Keyboard(__VA_ARGS__); \
   if (!var) GTEST_SKIP() << "no XKB data (xkb-data) or compose table (libx11-data)"

@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,6 +23,7 @@ class XvfbServer {
     if (pipe(ends) != 0) return;
     pid_ = fork();
     if (pid_ == 0) {
+      prctl(PR_SET_PDEATHSIG, SIGTERM);  // a test that crashes takes its server with it
       close(ends[0]);
       int null = open("/dev/null", O_RDWR);
       dup2(null, STDOUT_FILENO);

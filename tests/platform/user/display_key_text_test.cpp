@@ -1,6 +1,7 @@
 // Keys from a display that says what each press types (x11 through XKB): the window
 // system types exactly that, with Windows' rules for Ctrl, Alt, dead keys and repeats.
 #include <deque>
+#include <ostream>
 
 #include "platform/display/display_session.h"
 #include "tests/platform/user/window_test_fixture.h"
@@ -55,6 +56,9 @@ struct Typed {
   UINT message;
   WPARAM wparam;
   bool operator==(const Typed&) const = default;
+  friend std::ostream& operator<<(std::ostream& out, const Typed& t) {
+    return out << MessageName(t.message) << " 0x" << std::hex << t.wparam << std::dec;
+  }
 };
 
 class DisplayKeyTextTest : public WindowTest {
@@ -67,7 +71,8 @@ class DisplayKeyTextTest : public WindowTest {
     Take();
     Pump();
     std::vector<Typed> out;
-    for (const SeenMessage& m : Take({WM_KEYDOWN, WM_SYSKEYDOWN, WM_CHAR, WM_SYSCHAR, WM_DEADCHAR})) {
+    for (const SeenMessage& m :
+         Take({WM_KEYDOWN, WM_SYSKEYDOWN, WM_CHAR, WM_SYSCHAR, WM_DEADCHAR})) {
       out.push_back({m.message, m.wparam});
     }
     return out;
