@@ -132,10 +132,8 @@ TEST_F(X11PlainProgram, KeysAndButtonsBecomeWindowsInput) {
 
 // Keys that need the X keyboard's own map: the keypad's End (Num Lock off) told from the End
 // key by its scan code alone, a dead key composing with the next letter and a letter of a
-// Spanish keyboard. Disabled until the X display reads keys through the xkb keymap and its
-// compose table (today: the keypad's End comes as extended, "´ i" as a plain "i", "ñ" not
-// at all).
-TEST_F(X11PlainProgram, DISABLED_KeysOfTheKeyboardsOwnMap) {
+// Spanish keyboard.
+TEST_F(X11PlainProgram, KeysOfTheKeyboardsOwnMap) {
   ExpectInput({
       {"us", {"key", "KP_End"}, {"key 23 04F"}},
       {"es", {"key", "dead_acute", "i"}, {"char U+00ED shift=0"}},
