@@ -227,6 +227,18 @@ void X11Driver::WindowHidden(HWND window) {
   if (active_ == window) active_ = nullptr;
 }
 
+// A drop-down closes when the user clicks anywhere else, as on Windows: while it is up,
+// clicks outside our windows come to it (at points outside it), and the window system
+// sees them. The grab ends by itself with the pop-up.
+void X11Driver::GrabPointer(const Shown& popup) {
+  constexpr std::uint16_t kEvents = XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE |
+                                    XCB_EVENT_MASK_POINTER_MOTION;
+  xcb_grab_pointer_cookie_t grab = xcb_grab_pointer(
+      connection_->get(), 1, popup.id, kEvents, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC,
+      XCB_NONE, XCB_NONE, XCB_CURRENT_TIME);
+  xcb_discard_reply(connection_->get(), grab.sequence);  // refused: clicks outside are lost
+}
+
 void X11Driver::Focus(const Shown& shown) {
   if (focused_ == shown.id || IsPopup(shown.info) || lost_) return;
   // Without a window manager nobody else gives the keyboard to the new window; with one
@@ -277,6 +289,7 @@ void X11Driver::Present() {
       shown.damage.Clear();
       shown.damage.Add(RECT{0, 0, shown.width, shown.height});
       if (handle == active_) Focus(shown);
+      if (IsPopup(shown.info)) GrabPointer(shown);
     }
     for (const RECT& rect : shown.damage.rects()) PutPixels(shown, rect);
     sent = sent || !shown.damage.empty();

@@ -86,6 +86,7 @@ class X11Driver : public DisplayDriver {
   void Present();
   void PutPixels(const Shown& shown, const RECT& rect);
   void Focus(const Shown& shown);
+  void GrabPointer(const Shown& popup);
   void DeferredWork();
   Shown* FindByX(xcb_window_t id);
   POINT ScreenPoint(const Shown& shown, int x, int y) const;

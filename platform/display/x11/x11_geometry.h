@@ -29,7 +29,7 @@ RECT ShownRectInWindow(const TopLevelWindowInfo& info);
 RECT DamageInShown(const RECT& damaged, const RECT& shown);
 
 // Copies `rect` (shown coordinates) from the window's bitmap into `kept`, the shown part's
-// pixels (kept_width x kept_height, rows top-down). Parts outside either are skipped.
+// pixels (kept_width x kept_height, rows top-down). Pixels outside either are skipped.
 void CopyShownPixels(const gdi::PixelSurface& window_bits, const RECT& shown, const RECT& rect,
                      std::uint32_t* kept, int kept_width, int kept_height);
 

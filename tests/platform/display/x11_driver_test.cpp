@@ -129,8 +129,8 @@ class X11DriverTest : public testing::Test {
     }
   }
   // Polls (waiting in between) until an event of `kind` comes; false after ~2 s.
-  bool AwaitInput(X11Driver& driver, InputKind kind, InputEvent* event) {
-    for (int i = 0; i < 40; ++i) {
+  bool AwaitInput(X11Driver& driver, InputKind kind, InputEvent* event, int rounds = 40) {
+    for (int i = 0; i < rounds; ++i) {
       while (driver.PollInput(event)) {
         if (event->kind == kind) return true;
       }
@@ -295,6 +295,52 @@ TEST_F(X11DriverTest, TheActiveWindowGetsTheKeyboardAndFocusInActivates) {
   xcb_flush(watch.get());
   ASSERT_TRUE(AwaitInput(*driver, InputKind::kFocusLost, &event));
   EXPECT_EQ(event.window, info.window);
+}
+
+TEST_F(X11DriverTest, ADisabledOwnerPassesTheKeyboardToItsBox) {
+  auto driver = MakeDriver();
+  ASSERT_NE(driver, nullptr);
+  TopLevelWindowInfo dialog = Dialog(Handle(1));
+  ShowDialog(*driver, dialog);
+  TopLevelWindowInfo box = Dialog(Handle(2), dialog.window);
+  ShowDialog(*driver, box);
+  dialog.style |= WS_DISABLED;
+  driver->WindowChanged(dialog);
+  InputEvent event;
+  while (AwaitInput(*driver, InputKind::kFocusGained, &event, 5)) {
+  }  // the box's own focus events first
+  Watcher watch;
+  xcb_set_input_focus(watch.get(), XCB_INPUT_FOCUS_PARENT, driver->XWindowOf(dialog.window),
+                      XCB_CURRENT_TIME);
+  xcb_flush(watch.get());
+  AwaitInput(*driver, InputKind::kFocusGained, &event);  // the box's, once it has the keyboard
+  EXPECT_EQ(watch.Focus(), driver->XWindowOf(box.window));
+}
+
+TEST_F(X11DriverTest, APopupIsLeftAloneByTheWindowManagerAndTakesOutsideClicks) {
+  auto driver = MakeDriver();
+  ASSERT_NE(driver, nullptr);
+  TopLevelWindowInfo dialog = Dialog(Handle(1));
+  ShowDialog(*driver, dialog);
+  TopLevelWindowInfo popup = Dialog(Handle(2), dialog.window);
+  popup.style = WS_POPUP | WS_BORDER;
+  ShowDialog(*driver, popup);
+  Watcher watch;
+  xcb_window_t p = driver->XWindowOf(popup.window);
+  auto* attributes = xcb_get_window_attributes_reply(watch.get(), xcb_get_window_attributes(watch.get(), p), nullptr);
+  ASSERT_NE(attributes, nullptr);
+  EXPECT_TRUE(attributes->override_redirect);
+  std::free(attributes);
+  EXPECT_EQ(watch.Geometry(p).left, 100);  // shown whole, border included
+  // The pointer is grabbed: another client cannot take it while the pop-up is up.
+  auto* grab = xcb_grab_pointer_reply(
+      watch.get(), xcb_grab_pointer(watch.get(), 0, watch.root(), XCB_EVENT_MASK_BUTTON_PRESS,
+                                    XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC, XCB_NONE, XCB_NONE,
+                                    XCB_CURRENT_TIME),
+      nullptr);
+  ASSERT_NE(grab, nullptr);
+  EXPECT_EQ(grab->status, XCB_GRAB_STATUS_ALREADY_GRABBED);
+  std::free(grab);
 }
 
 TEST_F(X11DriverTest, DeleteWindowMessageAndSigtermAreCloseRequests) {
