@@ -8,9 +8,10 @@
 namespace platform {
 namespace {
 
-constexpr int kRows = 9;
+constexpr int kRows = kCalendarRows;
 constexpr int kDayWidth = 3;
-constexpr int kWidth = 7 * kDayWidth;
+constexpr int kWidth = kCalendarColumns;
+static_assert(kWidth == 7 * kDayWidth);
 
 // The calendar's block, centred across the area, at its top.
 CellRect Block(const CellRect& area) {
@@ -135,9 +136,10 @@ bool FindCalendarPoint(HWND calendar, const CalendarSpot& spot, POINT* point) {
   if (spot.kind == CalendarSpotKind::kNothing) return false;
   RECT client{};
   GetClientRect(calendar, &client);
-  // The control's parts are a few pixels across at the least: a 2-pixel sieve finds them.
-  for (LONG y = client.top + 1; y < client.bottom; y += 2) {
-    for (LONG x = client.left + 1; x < client.right; x += 2) {
+  // The control's parts are a line of text high and two digits wide at the least: a
+  // 4-pixel sieve finds them.
+  for (LONG y = client.top + 2; y < client.bottom; y += 4) {
+    for (LONG x = client.left + 2; x < client.right; x += 4) {
       MCHITTESTINFO hit{};
       hit.cbSize = sizeof hit;
       hit.pt = POINT{x, y};
@@ -162,7 +164,7 @@ bool FindCalendarPoint(HWND calendar, const CalendarSpot& spot, POINT* point) {
       }
       if (found) {
         // The middle of the part along this row: a few steps on while it still answers.
-        *point = POINT{x + 2, y + 2};
+        *point = POINT{x + 1, y + 1};
         return true;
       }
     }

@@ -8,6 +8,10 @@
 
 namespace platform {
 
+// The cells the drawing takes.
+constexpr int kCalendarColumns = 21;
+constexpr int kCalendarRows = 9;
+
 struct CalendarView {
   SYSTEMTIME selected{};
   SYSTEMTIME today{};

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/display/calendar_cells.h"
+
 namespace platform {
 namespace {
 
@@ -130,6 +132,13 @@ int PlaceControls(WindowView& w, const CellScale& scale, double line_px) {
   int client_width = std::max(1, Round((w.client_screen.right - w.client_screen.left) / scale.column_px));
   int client_height = std::max(1, Round((w.client_screen.bottom - w.client_screen.top) / scale.row_px));
   w.client = CellRect{0, 0, client_width, client_height};
+  // A drop-down calendar is as large as its drawing, with a blank column each side.
+  if (w.controls.size() == 1 && w.controls[0].window == w.window &&
+      w.controls[0].kind == ControlKind::kCalendar) {
+    w.client = CellRect{0, 0, kCalendarColumns + 2, kCalendarRows};
+    w.controls[0].cells = w.client;
+    return 0;
+  }
   for (ControlView& c : w.controls) {
     double x0 = c.screen.left - w.client_screen.left, x1 = c.screen.right - w.client_screen.left;
     double y0 = c.screen.top - w.client_screen.top, y1 = c.screen.bottom - w.client_screen.top;
@@ -160,9 +169,10 @@ int PlaceControls(WindowView& w, const CellScale& scale, double line_px) {
 // A bordered one-line field gets a box when the rows above and below it are free.
 void BoxFields(WindowView& w) {
   for (ControlView& c : w.controls) {
-    bool field = c.kind == ControlKind::kEdit || c.kind == ControlKind::kComboBox ||
-                 c.kind == ControlKind::kDatePicker;
-    if (!field || !c.bordered || c.cells.width() < 4) continue;
+    // Combo boxes and date pickers always have their sunken edge.
+    bool edged = c.kind == ControlKind::kComboBox || c.kind == ControlKind::kDatePicker;
+    bool field = edged || c.kind == ControlKind::kEdit;
+    if (!field || !(c.bordered || edged) || c.cells.width() < 4) continue;
     CellRect box{c.cells.left, c.cells.top - 1, c.cells.right, c.cells.bottom + 1};
     if (box.top < 0 || box.bottom > w.client.bottom) continue;
     bool free = true;
@@ -258,6 +268,7 @@ std::vector<WindowView> ReadWindows(const std::vector<HWND>& bottom_to_top, HWND
     GetClientRect(top, &client);
     MapWindowPoints(top, nullptr, reinterpret_cast<POINT*>(&client), 2);
     w.client_screen = client;
+    GetWindowRect(top, &w.window_screen);
     // A top-level control (a drop-down calendar or list) is its own content.
     ControlKind own = ClassifyControl(ClassNameOf(top), style);
     if (own != ControlKind::kOther) {
@@ -313,11 +324,6 @@ ScreenLayout LayOutWindows(std::vector<WindowView> windows, int columns, int row
     CellScale scale{units.cx * grid.units_per_column / 4.0, units.cy * grid.units_per_row / 8.0};
     int faults = 0;
     for (WindowView& w : windows) faults += PlaceControls(w, scale, line_px);
-    bool fits = true;
-    for (const WindowView& w : windows) {
-      fits = fits && w.client.width() + 2 <= columns && w.client.height() + 2 <= rows;
-    }
-    if (!fits) faults += 1000;
     if (best_faults < 0 || faults < best_faults) {
       best_faults = faults;
       best = scale;
@@ -336,9 +342,13 @@ ScreenLayout LayOutWindows(std::vector<WindowView> windows, int columns, int row
   int anchor_left = (columns - anchor.client.width() - 2) / 2 + 1;
   int anchor_top = (rows - anchor.client.height() - 2) / 2 + 1;
   for (WindowView& w : windows) {
-    int left = anchor_left +
-               Round((w.client_screen.left - anchor.client_screen.left) / best.column_px);
-    int top = anchor_top + Round((w.client_screen.top - anchor.client_screen.top) / best.row_px);
+    // The others' frames where their outer edges are, a window that starts within a row
+    // of something starting on the next row (a drop-down under its field).
+    int left = anchor_left, top = anchor_top;
+    if (&w != &anchor) {
+      left += Round((w.window_screen.left - anchor.client_screen.left) / best.column_px) + 1;
+      top += static_cast<int>(std::ceil((w.window_screen.top - anchor.client_screen.top) / best.row_px - 0.05)) + 1;
+    }
     int width = w.client.width(), height = w.client.height();
     if (width + 2 > columns || height + 2 > rows) layout.fits = false;
     left = std::clamp(left, 1, std::max(1, columns - width - 1));

@@ -57,7 +57,8 @@ struct WindowView {
   bool caption = false;
   bool active = false;
   bool enabled = true;
-  RECT client_screen{};  // pixels
+  RECT window_screen{};  // pixels, the frame included
+  RECT client_screen{};
   CellRect frame;        // the border included
   CellRect client;
   std::vector<ControlView> controls;  // back to front

@@ -72,7 +72,7 @@ TEST_F(TtyScreenTest, AQuestionBoxEndsItsLastLineWithTheInitials) {
          u"Comence el dia 01/12/2026\r\nLlevo 4 dias sin pecar\r\nHas pecado hoy ?");
   t.Item(kTab | BS_DEFPUSHBUTTON, 20, 40, 50, 14, IDYES, u"Button", u"S\u00ed");
   t.Item(kTab | BS_PUSHBUTTON, 80, 40, 50, 14, IDNO, u"Button", u"&No");
-  HWND box = CreateDialogIndirectParamW(nullptr, t.get(), nullptr, Procedure, 0);
+  HWND box = CreateDialogIndirectParamW(nullptr, t.get(), nullptr, DialogProcedure, 0);
   ASSERT_NE(box, nullptr);
   std::vector<std::string> preamble;
   std::vector<platform::Question> questions = QuestionsFor(box, true, &preamble);

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "platform/display/calendar_cells.h"
 #include "platform/display/cell_canvas.h"
 #include "platform/display/window_cells.h"
 #include "platform/display/window_painter.h"
@@ -44,7 +45,7 @@ class TtyScreenTest : public CommonControlTest {
     t.Item(kChild | SS_CENTER, 10, 5, 105, 10, 1002, u"Static", u"Dia de Inicio");
     t.Item(kTab | BS_PUSHBUTTON, 11, 40, 40, 15, 1003, u"Button", u"Cancelar");
     t.Item(kTab | BS_DEFPUSHBUTTON, 73, 40, 40, 15, 1004, u"Button", u"Aceptar");
-    HWND dialog = CreateDialogIndirectParamW(nullptr, t.get(), nullptr, Procedure, 0);
+    HWND dialog = CreateDialogIndirectParamW(nullptr, t.get(), nullptr, DialogProcedure, 0);
     if (dialog == nullptr) return nullptr;
     HWND picker = GetDlgItem(dialog, 1001);
     SetWindowLongW(picker, GWL_EXSTYLE, GetWindowLongW(picker, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
@@ -53,7 +54,7 @@ class TtyScreenTest : public CommonControlTest {
     return dialog;
   }
 
-  static INT_PTR CALLBACK Procedure(HWND, UINT message, WPARAM, LPARAM) {
+  static INT_PTR DialogProcedure(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG ? TRUE : FALSE;
   }
 

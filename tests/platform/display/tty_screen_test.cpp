@@ -69,21 +69,29 @@ TEST_F(TtyScreenTest, TheCalendarDropsDownUnderThePicker) {
   ASSERT_EQ(month.kind, ControlKind::kCalendar);
   platform::CalendarView view = platform::ReadCalendar(calendar);
   EXPECT_EQ(view.month, 12);
-  for (int row = month.cells.top; row < month.cells.bottom; ++row) {
-    for (int column = month.cells.left; column < month.cells.right; ++column) {
+  // The first and the last week, a day at a time, and the "today" line.
+  int checked = 0;
+  for (int row : {month.cells.top + 2, month.cells.top + 7, month.cells.top + 8}) {
+    for (int column = month.cells.left + 2; column < month.cells.right; column += 3) {
       platform::CalendarSpot spot = platform::CalendarSpotAt(month.cells, view, column, row);
-      if (spot.kind != platform::CalendarSpotKind::kDay) continue;
+      if (spot.kind != platform::CalendarSpotKind::kDay &&
+          spot.kind != platform::CalendarSpotKind::kToday) {
+        continue;
+      }
+      ++checked;
       POINT point{};
       ASSERT_TRUE(platform::FindCalendarPoint(calendar, spot, &point)) << column << "," << row;
       MCHITTESTINFO hit{};
       hit.cbSize = sizeof hit;
       hit.pt = point;
       SendMessageW(calendar, MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-      EXPECT_EQ(hit.uHit & MCHT_CALENDARDATE, MCHT_CALENDARDATE);
+      EXPECT_EQ(hit.uHit & 0x00FF0000u, spot.kind == platform::CalendarSpotKind::kDay
+                                            ? MCHT_CALENDAR : MCHT_TODAYLINK);
       EXPECT_EQ(hit.st.wDay, spot.date.wDay);
       EXPECT_EQ(hit.st.wMonth, spot.date.wMonth);
     }
   }
+  EXPECT_GE(checked, 14);
 }
 
 TEST_F(TtyScreenTest, EveryKindOfControl) {
@@ -100,7 +108,7 @@ TEST_F(TtyScreenTest, EveryKindOfControl) {
   t.Item(kTab | WS_DISABLED | BS_PUSHBUTTON, 7, 108, 50, 14, 18, u"Button", u"Ayuda");
   t.Item(kTab | BS_PUSHBUTTON, 65, 108, 50, 14, IDCANCEL, u"Button", u"Cancelar");
   t.Item(kTab | BS_DEFPUSHBUTTON, 123, 108, 50, 14, IDOK, u"Button", u"Aceptar");
-  HWND dialog = CreateDialogIndirectParamW(nullptr, t.get(), nullptr, Procedure, 0);
+  HWND dialog = CreateDialogIndirectParamW(nullptr, t.get(), nullptr, DialogProcedure, 0);
   ASSERT_NE(dialog, nullptr);
   HWND list = GetDlgItem(dialog, 16);
   for (const WCHAR* item : {u"Lunes", u"Martes", u"Miercoles", u"Jueves"}) {
