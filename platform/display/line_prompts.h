@@ -8,7 +8,8 @@
 //                                                  "<last line> [s/n] " (the initials of
 //                                                  the buttons, the default one in capitals)
 //
-// An empty answer keeps what the field holds, or takes the default button. A field's
+// An empty answer keeps what the field holds, or takes the default button when there is
+// one. A field's
 // answer is put in the control at once (WM_SETTEXT, DTM_SETSYSTEMTIME, CB_SELECTSTRING);
 // the chosen button is clicked as the user would. An answer that does not fit is asked
 // again.
@@ -28,11 +29,12 @@ struct Question {
   QuestionKind kind = QuestionKind::kText;
   HWND control = nullptr;
   std::string prompt;  // UTF-8, asked on one line
-  // kButtons: the buttons' ids, texts and initials; the default one's index.
+  // kButtons: the buttons' ids, texts and initials; the default one's index (-1: none,
+  // an empty answer is asked again).
   std::vector<int> ids;
   std::vector<std::string> texts;
   std::vector<char32_t> initials;
-  int default_index = 0;
+  int default_index = -1;
 };
 
 // The window's questions, the buttons' last. `preamble` gets the lines to show before

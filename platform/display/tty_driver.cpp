@@ -299,16 +299,15 @@ void TtyDriver::SwitchToPrompts(const char* why) {
 void TtyDriver::Prompt() {
   dirty_ = false;
   if (input_ended_ || !pending_.empty()) return;
-  if (asked_window_ != nullptr && IsWindow(asked_window_) && asked_window_ == GetActiveWindow()) {
-    return;  // still waiting for its answer
-  }
-  if (idle_polls_ < kIdlePollsBeforeAsking) return;
+  // The active window is asked; without one, the topmost.
   HWND window = GetActiveWindow();
   if (window == nullptr || std::find(shown_.begin(), shown_.end(), window) == shown_.end()) {
     std::vector<HWND> order = BottomToTop();
     window = order.empty() ? nullptr : order.back();
   }
   if (window == nullptr) return;
+  if (window == asked_window_) return;  // still waiting for its answer
+  if (idle_polls_ < kIdlePollsBeforeAsking) return;
   std::vector<std::string> preamble;
   questions_ = QuestionsFor(window, spanish_, &preamble);
   asked_window_ = window;

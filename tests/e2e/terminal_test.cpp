@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "tests/support/vestralino_sandbox.h"
@@ -61,7 +62,31 @@ class Terminal {
   std::string Tmux(const std::string& arguments, int* status = nullptr) const {
     return Shell("tmux -L " + socket_ + " " + arguments + " 2>/dev/null", status);
   }
-  std::string Screen() const { return Tmux("capture-pane -p -t run"); }
+  // The pane's text, without tmux's own note once the program has ended.
+  std::string Screen() const {
+    std::string screen = Tmux("capture-pane -p -t run");
+    std::size_t note = screen.find("Pane is dead");
+    if (note != std::string::npos) screen.erase(note, screen.find('\n', note) + 1 - note);
+    return screen;
+  }
+  // Where `text` first shows: 1-based column and row; {0, 0} when it does not.
+  std::pair<int, int> Find(const std::string& text) const {
+    std::istringstream lines(Screen());
+    std::string line;
+    for (int row = 1; std::getline(lines, line); ++row) {
+      std::size_t at = line.find(text);
+      if (at == std::string::npos) continue;
+      int column = 1;  // count characters, not bytes
+      for (std::size_t i = 0; i < at; ++i) column += (static_cast<unsigned char>(line[i]) & 0xC0) != 0x80;
+      return {column, row};
+    }
+    return {0, 0};
+  }
+  // A left click as the terminal reports it (SGR 1006): press and release.
+  void Click(std::pair<int, int> cell) const {
+    std::string at = std::to_string(cell.first) + ";" + std::to_string(cell.second);
+    Tmux("send-keys -t run -l " + Quoted("\x1b[<0;" + at + "M\x1b[<0;" + at + "m"));
+  }
   void Keys(const std::string& keys) const { Tmux("send-keys -t run " + keys); }
   bool Dead() const { return Tmux("display-message -p -t run '#{pane_dead}'") == "1\n"; }
 
@@ -86,7 +111,7 @@ class Terminal {
   std::string socket_;
 };
 
-std::string Run(const Sandbox& box, const std::string& extra = "") {
+std::string ProgramCommand(const Sandbox& box, const std::string& extra = "") {
   return "cd " + Quoted(box.dir()) +
          " && env VESTRALINO_DISPLAY=tty LANG=es_ES.UTF-8 LC_ALL= FAKETIME_DONT_FAKE_MONOTONIC=1 " +
          extra + " faketime " + Quoted(kToday) + " ./vestralino";
@@ -114,7 +139,7 @@ class TerminalRun : public testing::Test {
 
 TEST_F(TerminalRun, FirstRunDrivenByKeys) {
   Sandbox box;
-  Terminal terminal(Run(box));
+  Terminal terminal(ProgramCommand(box));
   ASSERT_TRUE(terminal.WaitFor("Aceptar")) << terminal.Screen();
   ExpectGolden("tty_first_run.txt", terminal.Screen());
   // F4 drops the calendar down; Escape takes it away again.
@@ -134,7 +159,7 @@ TEST_F(TerminalRun, FirstRunDrivenByKeys) {
 
 TEST_F(TerminalRun, ADayPickedFromTheCalendarWithTheKeyboard) {
   Sandbox box;
-  Terminal terminal(Run(box));
+  Terminal terminal(ProgramCommand(box));
   ASSERT_TRUE(terminal.WaitFor("Aceptar")) << terminal.Screen();
   terminal.Keys("F4");
   ASSERT_TRUE(terminal.WaitFor("Hoy:")) << terminal.Screen();
@@ -148,11 +173,30 @@ TEST_F(TerminalRun, ADayPickedFromTheCalendarWithTheKeyboard) {
   EXPECT_EQ(box.Log(), LogRecord("07/12/2026", "30/11/2026"));
 }
 
+TEST_F(TerminalRun, ClicksPickADayAndPressAceptar) {
+  Sandbox box;
+  Terminal terminal(ProgramCommand(box));
+  ASSERT_TRUE(terminal.WaitFor("Aceptar")) << terminal.Screen();
+  std::pair<int, int> arrow = terminal.Find("\u25bc");  // the picker's drop-down button
+  ASSERT_NE(arrow.first, 0);
+  terminal.Click(arrow);
+  ASSERT_TRUE(terminal.WaitFor("Hoy:")) << terminal.Screen();
+  std::pair<int, int> day = terminal.Find(" 30 ");  // 30 November, in the first week
+  ASSERT_NE(day.first, 0) << terminal.Screen();
+  terminal.Click({day.first + 2, day.second});
+  ASSERT_TRUE(terminal.WaitFor("30/11/2026")) << terminal.Screen();
+  ASSERT_TRUE(terminal.WaitFor("Hoy:", true)) << terminal.Screen();
+  std::pair<int, int> accept = terminal.Find("Aceptar");
+  terminal.Click({accept.first + 1, accept.second});
+  ASSERT_TRUE(terminal.WaitUntilDead()) << terminal.Screen();
+  EXPECT_EQ(box.Log(), LogRecord("07/12/2026", "30/11/2026"));
+}
+
 TEST_F(TerminalRun, TheQuestionAnsweredWithKeys) {
   Sandbox box;
   box.SetLog(LogRecord("01/12/2026", "01/12/2026"));
   {
-    Terminal terminal(Run(box));
+    Terminal terminal(ProgramCommand(box));
     ASSERT_TRUE(terminal.WaitFor("Has pecado hoy ?")) << terminal.Screen();
     ExpectGolden("tty_question.txt", terminal.Screen());
     terminal.Keys("Tab");  // to "No"
@@ -161,7 +205,7 @@ TEST_F(TerminalRun, TheQuestionAnsweredWithKeys) {
   }
   EXPECT_EQ(box.Log(), LogRecord("01/12/2026", "01/12/2026") + LogRecord("07/12/2026", "01/12/2026"));
   {
-    Terminal terminal(Run(box));
+    Terminal terminal(ProgramCommand(box));
     ASSERT_TRUE(terminal.WaitFor("Has pecado hoy ?")) << terminal.Screen();
     terminal.Keys("Enter");  // "Sí", the default
     ASSERT_TRUE(terminal.WaitUntilDead()) << terminal.Screen();
@@ -171,10 +215,10 @@ TEST_F(TerminalRun, TheQuestionAnsweredWithKeys) {
 
 TEST_F(TerminalRun, TermDumbAsksLineByLine) {
   Sandbox box;
-  Terminal terminal(Run(box, "TERM=dumb"));
-  ASSERT_TRUE(terminal.WaitFor("[07/12/2026]: ")) << terminal.Screen();
+  Terminal terminal(ProgramCommand(box, "TERM=dumb"));
+  ASSERT_TRUE(terminal.WaitFor("[07/12/2026]:")) << terminal.Screen();
   terminal.Keys("'03/12/2026' Enter");
-  ASSERT_TRUE(terminal.WaitFor("Cancelar/Aceptar [c/A]")) << terminal.Screen();
+  ASSERT_TRUE(terminal.WaitFor("Cancelar/Aceptar [c/a]")) << terminal.Screen();
   terminal.Keys("a Enter");
   ASSERT_TRUE(terminal.WaitUntilDead()) << terminal.Screen();
   ExpectGolden("tty_dumb_first_run.txt", terminal.Screen());
@@ -184,7 +228,7 @@ TEST_F(TerminalRun, TermDumbAsksLineByLine) {
 TEST_F(TerminalRun, ATinyTerminalAsksLineByLine) {
   Sandbox box;
   box.SetLog(LogRecord("01/12/2026", "01/12/2026"));
-  Terminal terminal("stty cols 30 rows 8; " + Run(box));
+  Terminal terminal("stty cols 30 rows 8; " + ProgramCommand(box));
   ASSERT_TRUE(terminal.WaitFor("[S/n]")) << terminal.Screen();
   terminal.Keys("n Enter");
   ASSERT_TRUE(terminal.WaitUntilDead()) << terminal.Screen();
