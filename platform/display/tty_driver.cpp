@@ -133,7 +133,7 @@ void TtyDriver::Say(std::string_view text) {
 
 bool TtyDriver::PollInput(InputEvent* event) {
   Service(true);
-  if (pending_.empty() && input_ended_ && !shown_.empty()) {
+  if (pending_.empty() && input_ended_ && bytes_.empty() && !shown_.empty()) {
     *event = InputEvent{};
     event->kind = InputKind::kScriptEnded;
     return true;
@@ -150,7 +150,7 @@ bool TtyDriver::PollInput(InputEvent* event) {
 }
 
 void TtyDriver::WaitForInput(DWORD timeout_ms) {
-  if (!pending_.empty() || input_ended_) return;
+  if (!pending_.empty() || (input_ended_ && bytes_.empty())) return;
   if (dirty_) Service(false);
   if (mode_ == Mode::kPrompts) {
     idle_polls_ = kIdlePollsBeforeAsking;  // a blocking wait is waiting
@@ -193,20 +193,21 @@ void TtyDriver::ReadInput() {
     }
   }
   if (mode_ == Mode::kPrompts) {
-    std::size_t end;
-    while ((end = bytes_.find('\n')) != std::string::npos) {
-      std::string line = bytes_.substr(0, end);
-      bytes_.erase(0, end + 1);
-      OnLine(line);
-    }
-    if (input_ended_ && !bytes_.empty()) {
-      std::string line;
-      line.swap(bytes_);
-      OnLine(line);
-    }
+    TakeLines();
     return;
   }
   Decode(ready);
+}
+
+// Lines typed ahead wait for their question.
+void TtyDriver::TakeLines() {
+  while (asked_window_ != nullptr) {
+    std::size_t end = bytes_.find('\n');
+    if (end == std::string::npos && !(input_ended_ && !bytes_.empty())) return;
+    std::string line = bytes_.substr(0, end);
+    bytes_.erase(0, end == std::string::npos ? bytes_.size() : end + 1);
+    OnLine(line);
+  }
 }
 
 void TtyDriver::Decode(bool more_may_follow) {
@@ -298,7 +299,7 @@ void TtyDriver::SwitchToPrompts(const char* why) {
 
 void TtyDriver::Prompt() {
   dirty_ = false;
-  if (input_ended_ || !pending_.empty()) return;
+  if ((input_ended_ && bytes_.empty()) || !pending_.empty()) return;
   // The active window is asked; without one, the topmost.
   HWND window = GetActiveWindow();
   if (window == nullptr || std::find(shown_.begin(), shown_.end(), window) == shown_.end()) {
@@ -328,10 +329,16 @@ void TtyDriver::Prompt() {
   }
   text += questions_.front().prompt;
   Say(text);
+  TakeLines();
 }
 
 void TtyDriver::OnLine(const std::string& line) {
-  if (asked_window_ == nullptr || !IsWindow(asked_window_) || question_ >= questions_.size()) return;
+  if (asked_window_ == nullptr || !IsWindow(asked_window_) || question_ >= questions_.size()) {
+    asked_window_ = nullptr;
+    return;
+  }
+  // Answers that come from a file or a pipe are shown, so the dialogue reads as one.
+  if (isatty(session_.input()) != 1) Say(line + "\n");
   const Question& question = questions_[question_];
   if (question.kind == QuestionKind::kButtons && question.ids.empty()) {
     InputEvent close;

@@ -41,7 +41,7 @@ class TtyDriver : public DisplayDriver {
   void WindowHidden(HWND window) override;
   bool PollInput(InputEvent* event) override;
   void WaitForInput(DWORD timeout_ms) override;
-  bool InputEnded() const override { return input_ended_ && pending_.empty(); }
+  bool InputEnded() const override { return input_ended_ && pending_.empty() && bytes_.empty(); }
 
  private:
   enum class Mode { kNone, kScreen, kPrompts, kClosing };
@@ -51,6 +51,7 @@ class TtyDriver : public DisplayDriver {
   void Service(bool may_read);
   void ReadInput();
   void Decode(bool more_may_follow);
+  void TakeLines();
   void OnMouse(const TerminalMouse& mouse);
   void Render();
   void SwitchToPrompts(const char* why);
