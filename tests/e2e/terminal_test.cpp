@@ -102,6 +102,16 @@ class Terminal {
     }
     return false;
   }
+  bool WaitForChange(const std::string& before) const {
+    for (int i = 0; i < 200; ++i) {
+      if (Screen() != before) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        return true;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+  }
   bool WaitUntilDead() const {
     for (int i = 0; i < 200 && !Dead(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
     return Dead();
@@ -235,22 +245,41 @@ TEST_F(TerminalRun, ATinyTerminalAsksLineByLine) {
   EXPECT_EQ(box.Log().size(), 48u);
 }
 
-TEST_F(TerminalRun, SigtermClosesTheDialogAndPutsTheTerminalBack) {
+TEST_F(TerminalRun, EndingSignalsCloseTheDialogAndPutTheTerminalBack) {
+  for (int signal_number : {SIGTERM, SIGINT, SIGHUP}) {
+    SCOPED_TRACE(signal_number);
+    Sandbox box;
+    std::string inner = "echo $$ > pid; exec ./vestralino";
+    std::string script = "cd " + Quoted(box.dir()) + " && stty -g > before && env VESTRALINO_DISPLAY=tty " +
+                         "LANG=C.UTF-8 sh -c " + Quoted(inner) + "; echo $? > status; stty -g > after";
+    Terminal terminal(script);
+    ASSERT_TRUE(terminal.WaitFor("Aceptar")) << terminal.Screen();
+    EXPECT_EQ(terminal.Tmux("display-message -p -t run '#{alternate_on}'"), "1\n");
+    std::string pid = ReadBytes(box.dir() + "/pid");
+    ASSERT_FALSE(pid.empty());
+    ASSERT_EQ(kill(std::stoi(pid), signal_number), 0);
+    ASSERT_TRUE(terminal.WaitUntilDead()) << terminal.Screen();
+    EXPECT_EQ(ReadBytes(box.dir() + "/status"), "0\n");  // a close request: the dialog cancelled
+    EXPECT_EQ(ReadBytes(box.dir() + "/before"), ReadBytes(box.dir() + "/after"));
+    EXPECT_EQ(terminal.Tmux("display-message -p -t run '#{alternate_on}'"), "0\n");
+    EXPECT_FALSE(PathExists(box.log_path()));
+  }
+}
+
+TEST_F(TerminalRun, ANewSizeRedrawsAndATooSmallOneAsksLineByLine) {
   Sandbox box;
-  std::string inner = "echo $$ > pid; exec ./vestralino";
-  std::string script = "cd " + Quoted(box.dir()) + " && stty -g > before && env VESTRALINO_DISPLAY=tty " +
-                       "LANG=C.UTF-8 sh -c " + Quoted(inner) + "; echo $? > status; stty -g > after";
-  Terminal terminal(script);
-  ASSERT_TRUE(terminal.WaitFor("Aceptar")) << terminal.Screen();
-  EXPECT_EQ(terminal.Tmux("display-message -p -t run '#{alternate_on}'"), "1\n");
-  std::string pid = ReadBytes(box.dir() + "/pid");
-  ASSERT_FALSE(pid.empty());
-  ASSERT_EQ(kill(std::stoi(pid), SIGTERM), 0);
+  box.SetLog(LogRecord("01/12/2026", "01/12/2026"));
+  Terminal terminal(ProgramCommand(box));
+  ASSERT_TRUE(terminal.WaitFor("Has pecado hoy ?")) << terminal.Screen();
+  std::string before = terminal.Screen();
+  terminal.Tmux("resize-window -t run -x 60 -y 16");
+  ASSERT_TRUE(terminal.WaitForChange(before)) << terminal.Screen();
+  ExpectGolden("tty_question_60x16.txt", terminal.Screen());
+  terminal.Tmux("resize-window -t run -x 30 -y 8");
+  ASSERT_TRUE(terminal.WaitFor("[S/n]")) << terminal.Screen();
+  terminal.Keys("n Enter");
   ASSERT_TRUE(terminal.WaitUntilDead()) << terminal.Screen();
-  EXPECT_EQ(ReadBytes(box.dir() + "/status"), "0\n");  // a close request: the dialog cancelled
-  EXPECT_EQ(ReadBytes(box.dir() + "/before"), ReadBytes(box.dir() + "/after"));
-  EXPECT_EQ(terminal.Tmux("display-message -p -t run '#{alternate_on}'"), "0\n");
-  EXPECT_FALSE(PathExists(box.log_path()));
+  EXPECT_EQ(box.Log().size(), 48u);
 }
 
 }  // namespace
