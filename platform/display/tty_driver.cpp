@@ -38,7 +38,9 @@ TtyDriver::~TtyDriver() { Stop(); }
 
 void TtyDriver::Start() {
   if (mode_ != Mode::kNone) return;
-  if (!DumbTerminal() && !prompts_only_) {
+  // Answers piped in are taken line by line, whatever terminal is around.
+  bool piped = isatty(STDIN_FILENO) != 1 && Usable(STDIN_FILENO);
+  if (!DumbTerminal() && !prompts_only_ && !piped) {
     tty_fd_ = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (tty_fd_ >= 0) {
       if (session_.Begin(tty_fd_, tty_fd_, true)) {
