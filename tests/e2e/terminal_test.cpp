@@ -171,7 +171,7 @@ TEST_F(TerminalRun, ADayPickedFromTheCalendarWithTheKeyboard) {
   Sandbox box;
   Terminal terminal(ProgramCommand(box));
   ASSERT_TRUE(terminal.WaitFor("Aceptar")) << terminal.Screen();
-  terminal.Keys("F4");
+  terminal.Keys("M-Down");  // Alt+Down drops the calendar down too
   ASSERT_TRUE(terminal.WaitFor("Hoy:")) << terminal.Screen();
   terminal.Keys("Up");  // a week back
   terminal.Keys("Enter");
@@ -200,6 +200,17 @@ TEST_F(TerminalRun, ClicksPickADayAndPressAceptar) {
   terminal.Click({accept.first + 1, accept.second});
   ASSERT_TRUE(terminal.WaitUntilDead()) << terminal.Screen();
   EXPECT_EQ(box.Log(), LogRecord("07/12/2026", "30/11/2026"));
+}
+
+TEST_F(TerminalRun, TheCloseBoxClosesTheDialog) {
+  Sandbox box;
+  Terminal terminal(ProgramCommand(box));
+  ASSERT_TRUE(terminal.WaitFor("Aceptar")) << terminal.Screen();
+  std::pair<int, int> close = terminal.Find("[x]");
+  ASSERT_NE(close.first, 0);
+  terminal.Click({close.first + 1, close.second});
+  ASSERT_TRUE(terminal.WaitUntilDead()) << terminal.Screen();
+  EXPECT_FALSE(PathExists(box.log_path()));
 }
 
 TEST_F(TerminalRun, TheQuestionAnsweredWithKeys) {

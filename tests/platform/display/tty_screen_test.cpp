@@ -139,6 +139,18 @@ TEST_F(TtyScreenTest, EveryKindOfControl) {
       }
     }
   }
+  // The combo box's list drops down as a window of its own over the dialog.
+  SetFocus(combo);
+  SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+  std::vector<HWND> shown{dialog};
+  for (HWND w = GetWindow(dialog, GW_HWNDFIRST); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
+    if (w != dialog && IsWindowVisible(w)) shown.push_back(w);
+  }
+  ASSERT_EQ(shown.size(), 2u);
+  ExpectGolden("every_control_dropped.txt", Screen(Layout(shown)));
+  SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+  SetFocus(GetDlgItem(dialog, 11));
+
   // The cursor stands after "Ana" in the edit field.
   platform::CellCanvas canvas(80, 24, platform::CellGlyphs::Unicode());
   platform::PaintedCursor cursor = platform::PaintWindows(canvas, layout, GetFocus());
