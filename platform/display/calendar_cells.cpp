@@ -136,37 +136,39 @@ bool FindCalendarPoint(HWND calendar, const CalendarSpot& spot, POINT* point) {
   if (spot.kind == CalendarSpotKind::kNothing) return false;
   RECT client{};
   GetClientRect(calendar, &client);
+  auto answers = [&](LONG x, LONG y) {
+    MCHITTESTINFO hit{};
+    hit.cbSize = sizeof hit;
+    hit.pt = POINT{x, y};
+    SendMessageW(calendar, MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    switch (spot.kind) {
+      case CalendarSpotKind::kPrevious:
+        return hit.uHit == MCHT_TITLEBTNPREV;
+      case CalendarSpotKind::kNext:
+        return hit.uHit == MCHT_TITLEBTNNEXT;
+      case CalendarSpotKind::kDay:
+        return (hit.uHit & MCHT_CALENDARDATE) == MCHT_CALENDARDATE && (hit.uHit & 0xFFFF) == 1 &&
+               SameDay(hit.st, spot.date);
+      case CalendarSpotKind::kToday:
+        return hit.uHit == MCHT_TODAYLINK;
+      case CalendarSpotKind::kNothing:
+        break;
+    }
+    return false;
+  };
   // The control's parts are a line of text high and two digits wide at the least: a
-  // 4-pixel sieve finds them.
+  // 4-pixel sieve finds them; the click goes to the middle of the part found.
   for (LONG y = client.top + 2; y < client.bottom; y += 4) {
     for (LONG x = client.left + 2; x < client.right; x += 4) {
-      MCHITTESTINFO hit{};
-      hit.cbSize = sizeof hit;
-      hit.pt = POINT{x, y};
-      SendMessageW(calendar, MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-      bool found = false;
-      switch (spot.kind) {
-        case CalendarSpotKind::kPrevious:
-          found = hit.uHit == MCHT_TITLEBTNPREV;
-          break;
-        case CalendarSpotKind::kNext:
-          found = hit.uHit == MCHT_TITLEBTNNEXT;
-          break;
-        case CalendarSpotKind::kDay:
-          found = (hit.uHit & MCHT_CALENDARDATE) == MCHT_CALENDARDATE &&
-                  (hit.uHit & 0xFFFF) == 1 && SameDay(hit.st, spot.date);
-          break;
-        case CalendarSpotKind::kToday:
-          found = hit.uHit == MCHT_TODAYLINK;
-          break;
-        case CalendarSpotKind::kNothing:
-          break;
-      }
-      if (found) {
-        // The middle of the part along this row: a few steps on while it still answers.
-        *point = POINT{x + 1, y + 1};
-        return true;
-      }
+      if (!answers(x, y)) continue;
+      LONG left = x, right = x, top = y, bottom = y;
+      while (left > client.left && answers(left - 1, y)) --left;
+      while (right + 1 < client.right && answers(right + 1, y)) ++right;
+      LONG middle = (left + right) / 2;
+      while (top > client.top && answers(middle, top - 1)) --top;
+      while (bottom + 1 < client.bottom && answers(middle, bottom + 1)) ++bottom;
+      *point = POINT{middle, (top + bottom) / 2};
+      return true;
     }
   }
   return false;
