@@ -90,7 +90,11 @@ void TtyDriver::WindowShown(const TopLevelWindowInfo& info) {
 
 void TtyDriver::WindowChanged(const TopLevelWindowInfo&) { dirty_ = true; }
 
-void TtyDriver::WindowPainted(HWND, const RECT&, const gdi::PixelSurface&) { dirty_ = true; }
+// Reading the screen back (GetDC, GetPixel) while drawing counts as painting too: it must
+// not ask for yet another drawing.
+void TtyDriver::WindowPainted(HWND, const RECT&, const gdi::PixelSurface&) {
+  if (!rendering_) dirty_ = true;
+}
 
 void TtyDriver::WindowActivated(HWND) { dirty_ = true; }
 
@@ -130,7 +134,9 @@ std::vector<HWND> TtyDriver::BottomToTop() const {
 }
 
 void TtyDriver::Say(std::string_view text) {
-  if (session_.active()) session_.Write(text.data(), text.size());
+  if (!session_.active() || text.empty()) return;
+  session_.Write(text.data(), text.size());
+  said_anything_ = true;
 }
 
 bool TtyDriver::PollInput(InputEvent* event) {
@@ -276,7 +282,10 @@ void TtyDriver::Render() {
   }
   CellCanvas canvas(columns, rows,
                     writer_->traits().utf8 ? CellGlyphs::Unicode() : CellGlyphs::Ascii());
+  rendering_ = true;
   PaintedCursor cursor = PaintWindows(canvas, layout_, GetFocus());
+  rendering_ = false;
+  dirty_ = false;
   std::string frame = writer_->Frame(canvas, cursor);
   if (!session_.Write(frame.data(), frame.size())) input_ended_ = true;
 }
@@ -321,7 +330,8 @@ void TtyDriver::Prompt() {
   title.resize(static_cast<std::size_t>(std::max(0, length)));
   std::string text;
   for (char32_t c : Utf32FromUtf16(title)) AppendUtf8(text, c);
-  text = "\n" + text + "\n";
+  // A blank line between one window's questions and the next's.
+  text = (said_anything_ ? "\n" : "") + text + "\n";
   for (const std::string& line : preamble) text += line + "\n";
   if (questions_.empty()) {
     Question close;

@@ -69,6 +69,7 @@ class TtyDriver : public DisplayDriver {
   std::deque<InputEvent> pending_;
   std::string bytes_;  // read, not yet decoded
   bool dirty_ = false;
+  bool rendering_ = false;  // WindowPainted from our own reading back is no news
   bool input_ended_ = false;
   int signals_taken_ = 0;
   bool spanish_ = false;
@@ -77,6 +78,7 @@ class TtyDriver : public DisplayDriver {
   std::vector<Question> questions_;
   std::size_t question_ = 0;
   int idle_polls_ = 0;
+  bool said_anything_ = false;
   bool prompts_only_ = false;  // the terminal proved too small
 };
 

@@ -32,7 +32,7 @@ TEST(LinePrompts, TheFirstRunAnsweredOnStandardInput) {
   ChildResult run = Answer(box, "5/12/2026\na\n");
   EXPECT_EQ(run.exit_code, 0) << run.err;
   EXPECT_EQ(run.out,
-            "\nVestralino\nDia de Inicio (dd/mm/aaaa) [07/12/2026]: 5/12/2026\nCancelar/Aceptar [c/a] a\n");
+            "Vestralino\nDia de Inicio (dd/mm/aaaa) [07/12/2026]: 5/12/2026\nCancelar/Aceptar [c/a] a\n");
   EXPECT_EQ(box.Log(), LogRecord("07/12/2026", "05/12/2026"));
 }
 
