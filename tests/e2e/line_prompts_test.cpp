@@ -78,4 +78,18 @@ TEST(LinePrompts, InputThatEndsClosesTheWindowsAndNeverHangs) {
   EXPECT_EQ(box.Log().size(), 48u);  // an unanswered question counts as no
 }
 
+// Standard input closed: whatever the program opens may take its place, so only the end
+// is sure: the pass ends, the dialog unanswered.
+TEST(LinePrompts, WithoutAnyInputThePassEnds) {
+  Sandbox box;
+  ChildOptions options;
+  options.environment = {"VESTRALINO_DISPLAY=tty", "TERM=xterm", "TZ=UTC"};
+  std::vector<std::string> command = box.Command(kToday);
+  std::string line = "exec 0<&-;";
+  for (const std::string& word : command) line += " '" + word + "'";
+  ChildResult run = RunChild({"sh", "-c", line}, options);
+  EXPECT_EQ(run.exit_code, 0) << run.err;
+  EXPECT_FALSE(PathExists(box.log_path()));
+}
+
 }  // namespace
