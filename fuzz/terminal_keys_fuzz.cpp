@@ -31,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (decoded.used == 0 || decoded.used > pending.size()) std::abort();
       if (decoded.status == platform::DecodeStatus::kKey) {
         for (const platform::InputEvent& event : platform::KeyStrokes(decoded.key, layout)) {
-          if (event.kind != platform::InputKind::kKeyDown && event.kind != platform::InputKind::kKeyUp) {
+          if (event.kind != platform::InputKind::kKeyDown &&
+              event.kind != platform::InputKind::kKeyUp) {
             std::abort();
           }
         }

@@ -213,7 +213,8 @@ class MonthCalendar {
     if (PtInRect(&l.title, p)) return info->uHit = MCHT_TITLEBK;
     if (PtInRect(&l.weekdays, p)) return info->uHit = MCHT_CALENDARDAY;
     if (PtInRect(&l.grid, p)) {
-      SYSTEMTIME d = CellDate((p.y - l.grid.top) / l.cell_height, (p.x - l.grid.left) / l.cell_width);
+      SYSTEMTIME d =
+          CellDate((p.y - l.grid.top) / l.cell_height, (p.x - l.grid.left) / l.cell_width);
       info->st = d;
       UINT hit = MCHT_CALENDARDATE;
       if (d.wMonth != shown_month_) {

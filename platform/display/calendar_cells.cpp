@@ -19,8 +19,12 @@ CellRect Block(const CellRect& area) {
   return CellRect{left, area.top, left + kWidth, area.top + kRows};
 }
 
-int Days(const SYSTEMTIME& d) { return d.wYear * 400 + d.wMonth * 32 + d.wDay; }
-bool SameDay(const SYSTEMTIME& a, const SYSTEMTIME& b) { return Days(a) == Days(b); }
+int Days(const SYSTEMTIME& d) {
+  return d.wYear * 400 + d.wMonth * 32 + d.wDay;
+}
+bool SameDay(const SYSTEMTIME& a, const SYSTEMTIME& b) {
+  return Days(a) == Days(b);
+}
 
 // The date in a grid cell: the first week holds the days before the 1st (a whole week
 // when the month starts on the first day), as the control shows it.
@@ -111,7 +115,8 @@ void PaintCalendar(CellCanvas& canvas, const CellRect& area, const CalendarView&
     }
   }
   std::u32string today = Utf32FromUtf16(names.TodayLabel()) + U" " + ShortDate(view.today);
-  canvas.Text(block.left + 1, block.top + 8, today, CellStyle::kField, std::max(0, area.right - block.left - 1));
+  canvas.Text(block.left + 1, block.top + 8, today, CellStyle::kField,
+              std::max(0, area.right - block.left - 1));
 }
 
 CalendarSpot CalendarSpotAt(const CellRect& area, const CalendarView& view, int column, int row) {

@@ -16,7 +16,7 @@ struct CalendarView {
   SYSTEMTIME selected{};
   SYSTEMTIME today{};
   int year = 2000;
-  int month = 1;             // the month shown
+  int month = 1;              // the month shown
   int first_day_of_week = 1;  // 0 Sunday .. 6 Saturday
   bool spanish = true;
 };

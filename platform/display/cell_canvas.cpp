@@ -5,14 +5,12 @@
 namespace platform {
 
 const CellGlyphs& CellGlyphs::Unicode() {
-  static const CellGlyphs glyphs{U'─', U'│', U'┌', U'┐', U'└', U'┘',
-                                 U'▼', U'◄', U'►', U'░', false};
+  static const CellGlyphs glyphs{U'─', U'│', U'┌', U'┐', U'└', U'┘', U'▼', U'◄', U'►', U'░', false};
   return glyphs;
 }
 
 const CellGlyphs& CellGlyphs::Ascii() {
-  static const CellGlyphs glyphs{U'-', U'|', U'+', U'+', U'+', U'+',
-                                 U'v', U'<', U'>', U' ', true};
+  static const CellGlyphs glyphs{U'-', U'|', U'+', U'+', U'+', U'+', U'v', U'<', U'>', U' ', true};
   return glyphs;
 }
 
@@ -35,14 +33,18 @@ void CellCanvas::SetClip(const CellRect& clip) {
                    std::min(rows_, clip.bottom)};
 }
 
-void CellCanvas::ClearClip() { clip_ = CellRect{0, 0, columns_, rows_}; }
+void CellCanvas::ClearClip() {
+  clip_ = CellRect{0, 0, columns_, rows_};
+}
 
-bool CellCanvas::Visible(int column, int row) const { return clip_.Contains(column, row); }
+bool CellCanvas::Visible(int column, int row) const {
+  return clip_.Contains(column, row);
+}
 
 void CellCanvas::Put(int column, int row, char32_t character, CellStyle style) {
   if (!Visible(column, row)) return;
-  bool printable = character >= 0x20 && character != 0x7F && !(character >= 0x80 && character < 0xA0) &&
-                   character <= 0x10FFFF;
+  bool printable = character >= 0x20 && character != 0x7F &&
+                   !(character >= 0x80 && character < 0xA0) && character <= 0x10FFFF;
   Cell& cell = cells_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
                       static_cast<std::size_t>(column)];
   cell.character = printable ? character : U' ';
@@ -115,7 +117,8 @@ std::u32string Utf32FromUtf8(std::string_view utf8) {
       continue;
     }
     char32_t value = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length; ++k) value = (value << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    for (int k = 1; k < length; ++k)
+      value = (value << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
     out += value;
     i += static_cast<std::size_t>(length);
   }

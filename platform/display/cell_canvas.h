@@ -12,16 +12,16 @@ namespace platform {
 
 // What a cell looks like; the terminal's colours for each are the writer's business.
 enum class CellStyle : std::uint8_t {
-  kDesktop,         // outside every window
-  kFace,            // a window's face and its labels
-  kFrame,           // a window's border
-  kCaption,         // the active window's title bar
+  kDesktop,  // outside every window
+  kFace,     // a window's face and its labels
+  kFrame,    // a window's border
+  kCaption,  // the active window's title bar
   kCaptionInactive,
-  kField,           // inside an edit field, list or date
-  kFocus,           // the control or item with the keyboard focus
-  kSelected,        // a selected item or field without the focus
-  kDisabled,        // a disabled control's text
-  kToday,           // today's date in a calendar
+  kField,     // inside an edit field, list or date
+  kFocus,     // the control or item with the keyboard focus
+  kSelected,  // a selected item or field without the focus
+  kDisabled,  // a disabled control's text
+  kToday,     // today's date in a calendar
 };
 
 struct CellRect {

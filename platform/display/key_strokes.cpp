@@ -38,22 +38,38 @@ class Strokes {
 
 UINT VirtualKeyOf(KeyName name) {
   switch (name) {
-    case KeyName::kTab: return VK_TAB;
-    case KeyName::kEnter: return VK_RETURN;
-    case KeyName::kEscape: return VK_ESCAPE;
-    case KeyName::kLeft: return VK_LEFT;
-    case KeyName::kRight: return VK_RIGHT;
-    case KeyName::kUp: return VK_UP;
-    case KeyName::kDown: return VK_DOWN;
-    case KeyName::kSpace: return VK_SPACE;
-    case KeyName::kF4: return VK_F4;
-    case KeyName::kHome: return VK_HOME;
-    case KeyName::kEnd: return VK_END;
-    case KeyName::kPageUp: return VK_PRIOR;
-    case KeyName::kPageDown: return VK_NEXT;
-    case KeyName::kBackspace: return VK_BACK;
-    case KeyName::kDelete: return VK_DELETE;
-    default: return 0;
+    case KeyName::kTab:
+      return VK_TAB;
+    case KeyName::kEnter:
+      return VK_RETURN;
+    case KeyName::kEscape:
+      return VK_ESCAPE;
+    case KeyName::kLeft:
+      return VK_LEFT;
+    case KeyName::kRight:
+      return VK_RIGHT;
+    case KeyName::kUp:
+      return VK_UP;
+    case KeyName::kDown:
+      return VK_DOWN;
+    case KeyName::kSpace:
+      return VK_SPACE;
+    case KeyName::kF4:
+      return VK_F4;
+    case KeyName::kHome:
+      return VK_HOME;
+    case KeyName::kEnd:
+      return VK_END;
+    case KeyName::kPageUp:
+      return VK_PRIOR;
+    case KeyName::kPageDown:
+      return VK_NEXT;
+    case KeyName::kBackspace:
+      return VK_BACK;
+    case KeyName::kDelete:
+      return VK_DELETE;
+    default:
+      return 0;
   }
 }
 

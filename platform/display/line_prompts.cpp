@@ -125,7 +125,8 @@ std::vector<Question> QuestionsFor(HWND window, bool spanish, std::vector<std::s
         std::string options;
         for (LRESULT i = 0; i < count && i < 12; ++i) {
           WCHAR item[256] = {};
-          LRESULT length = SendMessageW(c.window, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+          LRESULT length = SendMessageW(c.window, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN,
+                                        static_cast<WPARAM>(i), 0);
           if (length < 0 || length >= 256) continue;
           SendMessageW(c.window, combo ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(i),
                        reinterpret_cast<LPARAM>(item));
@@ -167,7 +168,8 @@ std::vector<Question> QuestionsFor(HWND window, bool spanish, std::vector<std::s
       q.ids.push_back(GetDlgCtrlID(b.window));
       q.texts.push_back(Utf8(b.text));
       char32_t initial = b.text.empty() ? U'?' : Folded(b.text.front());
-      if (std::find(q.initials.begin(), q.initials.end(), initial) != q.initials.end()) distinct = false;
+      if (std::find(q.initials.begin(), q.initials.end(), initial) != q.initials.end())
+        distinct = false;
       q.initials.push_back(initial);
       bool marked = (b.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON ||
                     (HIWORD(default_id) == DC_HASDEFID && LOWORD(default_id) == q.ids.back());
@@ -224,8 +226,8 @@ AnswerResult Answer(const Question& question, std::string_view line, bool spanis
         break;
       }
       SYSTEMTIME date;
-      if (!ParseDate(text, &date) ||
-          !SendMessageW(question.control, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&date))) {
+      if (!ParseDate(text, &date) || !SendMessageW(question.control, DTM_SETSYSTEMTIME, GDT_VALID,
+                                                   reinterpret_cast<LPARAM>(&date))) {
         result.complaint = spanish ? "Fecha no valida." : "Not a date.";
         break;
       }

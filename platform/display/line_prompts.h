@@ -42,8 +42,8 @@ struct Question {
 std::vector<Question> QuestionsFor(HWND window, bool spanish, std::vector<std::string>* preamble);
 
 struct AnswerResult {
-  bool accepted = false;      // false: ask again
-  std::string complaint;      // why not, for the user
+  bool accepted = false;            // false: ask again
+  std::string complaint;            // why not, for the user
   std::optional<InputEvent> click;  // the button or check box to click
 };
 // Applies a line (without its line break) to the question's control.

@@ -107,7 +107,9 @@ void InstallHandlers() {
   sigaction(SIGWINCH, &on_resize, &previous_winch);
 }
 
-void OnExit() { PutTerminalBack(); }
+void OnExit() {
+  PutTerminalBack();
+}
 
 void RegisterExitHooks() {
   static bool registered = false;
@@ -186,7 +188,9 @@ bool TerminalSession::Write(const char* bytes, std::size_t size) {
   return true;
 }
 
-int TerminalSession::CloseSignals() { return close_signals; }
+int TerminalSession::CloseSignals() {
+  return close_signals;
+}
 
 bool TerminalSession::TakeResize() {
   bool was = resized != 0;

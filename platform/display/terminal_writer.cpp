@@ -33,11 +33,11 @@ std::string MoveTo(int row, int column) {
 TerminalTraits TraitsFromEnvironment() {
   TerminalTraits traits;
   std::string term = Lowered(std::getenv("TERM"));
-  traits.colour = std::getenv("NO_COLOR") == nullptr &&
-                  (std::getenv("COLORTERM") != nullptr || Contains(term, "color") ||
-                   Contains(term, "xterm") || Contains(term, "screen") || Contains(term, "tmux") ||
-                   Contains(term, "rxvt") || term == "linux" || Contains(term, "kitty") ||
-                   Contains(term, "alacritty"));
+  traits.colour =
+      std::getenv("NO_COLOR") == nullptr &&
+      (std::getenv("COLORTERM") != nullptr || Contains(term, "color") || Contains(term, "xterm") ||
+       Contains(term, "screen") || Contains(term, "tmux") || Contains(term, "rxvt") ||
+       term == "linux" || Contains(term, "kitty") || Contains(term, "alacritty"));
   std::string locale = Lowered(FirstSet({"LC_ALL", "LC_CTYPE", "LANG"}));
   traits.utf8 = Contains(locale, "utf-8") || Contains(locale, "utf8");
   return traits;
@@ -46,16 +46,26 @@ TerminalTraits TraitsFromEnvironment() {
 std::string StyleSequence(CellStyle style, bool colour) {
   if (colour) {
     switch (style) {
-      case CellStyle::kDesktop: return "\x1b[0;30;46m";
-      case CellStyle::kFace: return "\x1b[0;30;47m";
-      case CellStyle::kFrame: return "\x1b[0;30;47m";
-      case CellStyle::kCaption: return "\x1b[0;1;97;44m";
-      case CellStyle::kCaptionInactive: return "\x1b[0;37;100m";
-      case CellStyle::kField: return "\x1b[0;30;107m";
-      case CellStyle::kFocus: return "\x1b[0;97;44m";
-      case CellStyle::kSelected: return "\x1b[0;97;100m";
-      case CellStyle::kDisabled: return "\x1b[0;90;47m";
-      case CellStyle::kToday: return "\x1b[0;1;31;107m";
+      case CellStyle::kDesktop:
+        return "\x1b[0;30;46m";
+      case CellStyle::kFace:
+        return "\x1b[0;30;47m";
+      case CellStyle::kFrame:
+        return "\x1b[0;30;47m";
+      case CellStyle::kCaption:
+        return "\x1b[0;1;97;44m";
+      case CellStyle::kCaptionInactive:
+        return "\x1b[0;37;100m";
+      case CellStyle::kField:
+        return "\x1b[0;30;107m";
+      case CellStyle::kFocus:
+        return "\x1b[0;97;44m";
+      case CellStyle::kSelected:
+        return "\x1b[0;97;100m";
+      case CellStyle::kDisabled:
+        return "\x1b[0;90;47m";
+      case CellStyle::kToday:
+        return "\x1b[0;1;31;107m";
     }
   }
   switch (style) {
@@ -109,7 +119,8 @@ std::string TerminalWriter::Frame(const CellCanvas& canvas, const PaintedCursor&
   columns_ = canvas.columns();
   previous_.clear();
   for (int row = 0; row < canvas.rows(); ++row) {
-    for (int column = 0; column < canvas.columns(); ++column) previous_.push_back(canvas.at(column, row));
+    for (int column = 0; column < canvas.columns(); ++column)
+      previous_.push_back(canvas.at(column, row));
   }
   return out;
 }

@@ -28,13 +28,17 @@ bool DumbTerminal() {
   return term == nullptr || *term == '\0' || std::string_view(term) == "dumb";
 }
 
-bool Usable(int fd) { return fcntl(fd, F_GETFD) != -1; }
+bool Usable(int fd) {
+  return fcntl(fd, F_GETFD) != -1;
+}
 
 }  // namespace
 
 TtyDriver::TtyDriver() : spanish_(UserLanguageIsSpanish()) {}
 
-TtyDriver::~TtyDriver() { Stop(); }
+TtyDriver::~TtyDriver() {
+  Stop();
+}
 
 void TtyDriver::Start() {
   if (mode_ != Mode::kNone) return;
@@ -88,7 +92,9 @@ void TtyDriver::WindowShown(const TopLevelWindowInfo& info) {
   dirty_ = true;
 }
 
-void TtyDriver::WindowChanged(const TopLevelWindowInfo&) { dirty_ = true; }
+void TtyDriver::WindowChanged(const TopLevelWindowInfo&) {
+  dirty_ = true;
+}
 
 // Reading the screen back (GetDC, GetPixel) while drawing counts as painting too: it must
 // not ask for yet another drawing.
@@ -96,7 +102,9 @@ void TtyDriver::WindowPainted(HWND, const RECT&, const gdi::PixelSurface&) {
   if (!rendering_) dirty_ = true;
 }
 
-void TtyDriver::WindowActivated(HWND) { dirty_ = true; }
+void TtyDriver::WindowActivated(HWND) {
+  dirty_ = true;
+}
 
 void TtyDriver::WindowHidden(HWND window) {
   shown_.erase(std::remove(shown_.begin(), shown_.end(), window), shown_.end());
@@ -256,7 +264,9 @@ void TtyDriver::OnMouse(const TerminalMouse& mouse) {
     return;
   }
   int button = mouse.button & 3;
-  event.button = button == 1 ? MouseButton::kMiddle : button == 2 ? MouseButton::kRight : MouseButton::kLeft;
+  event.button = button == 1   ? MouseButton::kMiddle
+                 : button == 2 ? MouseButton::kRight
+                               : MouseButton::kLeft;
   event.kind = mouse.pressed ? InputKind::kMouseDown : InputKind::kMouseUp;
   event.point = layout_.ScreenPointOf(*window, column, row);
   const ControlView* control = layout_.ControlAt(*window, column, row);

@@ -118,7 +118,6 @@ std::string PaintMessageBox(const MessageBoxRequest& request, const MessageBoxMo
   return out;
 }
 
-
 int TtyDriver::RunMessageBox(const MessageBoxRequest& request) {
   MessageBoxModel box(request.style);
   if (!box.valid()) return 0;

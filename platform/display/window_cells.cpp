@@ -15,7 +15,9 @@ struct Grid {
 };
 constexpr Grid kGrids[] = {{4, 8}, {3, 8}, {2, 8}, {4, 6}, {3, 6}, {2, 6}, {4, 4}, {3, 4}, {2, 4}};
 
-char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
+char16_t Lower(char16_t c) {
+  return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c;
+}
 
 bool SameName(std::u16string_view a, std::u16string_view b) {
   if (a.size() != b.size()) return false;
@@ -25,7 +27,9 @@ bool SameName(std::u16string_view a, std::u16string_view b) {
   return true;
 }
 
-int Round(double value) { return static_cast<int>(std::lround(value)); }
+int Round(double value) {
+  return static_cast<int>(std::lround(value));
+}
 
 std::u16string ClassNameOf(HWND window) {
   WCHAR name[96] = {};
@@ -69,8 +73,8 @@ ControlView ReadControl(HWND window, ControlKind kind) {
   view.style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
   DWORD ex_style = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
   view.enabled = IsWindowEnabled(window) != FALSE;
-  view.bordered = (view.style & WS_BORDER) != 0 ||
-                  (ex_style & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE)) != 0;
+  view.bordered =
+      (view.style & WS_BORDER) != 0 || (ex_style & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE)) != 0;
   bool droplist = kind == ControlKind::kComboBox && (view.style & 3) == CBS_DROPDOWNLIST;
   std::u32string text = Utf32FromUtf16(droplist ? ComboSelection(window) : WindowText(window));
   bool markers = kind == ControlKind::kPushButton || kind == ControlKind::kCheckBox ||
@@ -129,8 +133,10 @@ bool OneLine(const ControlView& c, double line_px) {
 // two controls apart on screen sharing cells).
 int PlaceControls(WindowView& w, const CellScale& scale, double line_px) {
   int faults = 0;
-  int client_width = std::max(1, Round((w.client_screen.right - w.client_screen.left) / scale.column_px));
-  int client_height = std::max(1, Round((w.client_screen.bottom - w.client_screen.top) / scale.row_px));
+  int client_width =
+      std::max(1, Round((w.client_screen.right - w.client_screen.left) / scale.column_px));
+  int client_height =
+      std::max(1, Round((w.client_screen.bottom - w.client_screen.top) / scale.row_px));
   w.client = CellRect{0, 0, client_width, client_height};
   // A drop-down calendar is as large as its drawing, with a blank column each side.
   if (w.controls.size() == 1 && w.controls[0].window == w.window &&
@@ -347,7 +353,9 @@ ScreenLayout LayOutWindows(std::vector<WindowView> windows, int columns, int row
     int left = anchor_left, top = anchor_top;
     if (&w != &anchor) {
       left += Round((w.window_screen.left - anchor.client_screen.left) / best.column_px) + 1;
-      top += static_cast<int>(std::ceil((w.window_screen.top - anchor.client_screen.top) / best.row_px - 0.05)) + 1;
+      top += static_cast<int>(
+                 std::ceil((w.window_screen.top - anchor.client_screen.top) / best.row_px - 0.05)) +
+             1;
     }
     int width = w.client.width(), height = w.client.height();
     if (width + 2 > columns || height + 2 > rows) layout.fits = false;
@@ -381,21 +389,24 @@ const ControlView* ScreenLayout::ControlAt(const WindowView& window, int column,
 POINT ScreenLayout::ScreenPointOf(const WindowView& window, int column, int row) const {
   if (const ControlView* c = ControlAt(window, column, row)) {
     double fx = (column - c->cells.left + 0.5) / std::max(1, c->cells.width());
-    double fy = IsOneLineKind(c->kind) ? 0.5 : (row - c->cells.top + 0.5) / std::max(1, c->cells.height());
+    double fy =
+        IsOneLineKind(c->kind) ? 0.5 : (row - c->cells.top + 0.5) / std::max(1, c->cells.height());
     return POINT{c->screen.left + static_cast<LONG>(fx * (c->screen.right - c->screen.left)),
                  c->screen.top + static_cast<LONG>(fy * (c->screen.bottom - c->screen.top))};
   }
-  return POINT{window.client_screen.left +
-                   static_cast<LONG>((column - window.client.left + 0.5) * scale.column_px),
-               window.client_screen.top +
-                   static_cast<LONG>((row - window.client.top + 0.5) * scale.row_px)};
+  return POINT{
+      window.client_screen.left +
+          static_cast<LONG>((column - window.client.left + 0.5) * scale.column_px),
+      window.client_screen.top + static_cast<LONG>((row - window.client.top + 0.5) * scale.row_px)};
 }
 
 std::u32string WithoutMarkers(std::u32string_view text) {
   std::u32string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == U'&' && i + 1 < text.size()) ++i;
-    else if (text[i] == U'&') continue;
+    if (text[i] == U'&' && i + 1 < text.size())
+      ++i;
+    else if (text[i] == U'&')
+      continue;
     out += text[i];
   }
   return out;
@@ -407,8 +418,8 @@ std::vector<std::u32string> WrapText(std::u32string_view text, int width) {
   std::size_t start = 0;
   while (start <= text.size()) {
     std::size_t end = text.find_first_of(U"\r\n", start);
-    std::u32string_view paragraph =
-        text.substr(start, end == std::u32string_view::npos ? std::u32string_view::npos : end - start);
+    std::u32string_view paragraph = text.substr(
+        start, end == std::u32string_view::npos ? std::u32string_view::npos : end - start);
     // Cut the paragraph at blanks.
     do {
       if (static_cast<int>(paragraph.size()) <= width) {

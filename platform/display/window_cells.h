@@ -59,7 +59,7 @@ struct WindowView {
   bool enabled = true;
   RECT window_screen{};  // pixels, the frame included
   RECT client_screen{};
-  CellRect frame;        // the border included
+  CellRect frame;  // the border included
   CellRect client;
   std::vector<ControlView> controls;  // back to front
 };

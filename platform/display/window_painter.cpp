@@ -93,8 +93,9 @@ class Painter {
       case ControlKind::kRadioButton: {
         LRESULT check = SendMessageW(c.window, BM_GETCHECK, 0, 0);
         bool radio = c.kind == ControlKind::kRadioButton;
-        char32_t mark = check == BST_CHECKED ? (radio ? U'o' : U'x')
-                        : check == BST_INDETERMINATE ? U'-' : U' ';
+        char32_t mark = check == BST_CHECKED         ? (radio ? U'o' : U'x')
+                        : check == BST_INDETERMINATE ? U'-'
+                                                     : U' ';
         canvas_.Text(r.left, r.top, radio ? U"( )" : U"[ ]", text_style);
         canvas_.Put(r.left + 1, r.top, mark, text_style);
         canvas_.Text(r.left + 4, r.top, c.text, focused ? CellStyle::kFocus : text_style,
@@ -121,8 +122,8 @@ class Painter {
       case ControlKind::kListBox:
         return PaintList(c, focused);
       case ControlKind::kCalendar:
-        PaintCalendar(canvas_, r, ReadCalendar(c.window), focused || c.window == GetCapture() ||
-                                                              GetParent(c.window) == nullptr);
+        PaintCalendar(canvas_, r, ReadCalendar(c.window),
+                      focused || c.window == GetCapture() || GetParent(c.window) == nullptr);
         return;
       case ControlKind::kProgress: {
         LRESULT position = SendMessageW(c.window, PBM_GETPOS, 0, 0);
@@ -157,7 +158,9 @@ class Painter {
     struct Known {
       LPCWSTR name;
       const char32_t* mark;
-    } known[] = {{IDI_QUESTION, U"(?)"}, {IDI_EXCLAMATION, U"(!)"}, {IDI_ASTERISK, U"(i)"},
+    } known[] = {{IDI_QUESTION, U"(?)"},
+                 {IDI_EXCLAMATION, U"(!)"},
+                 {IDI_ASTERISK, U"(i)"},
                  {IDI_HAND, U"(X)"}};
     for (const Known& k : known) {
       if (icon != nullptr && icon == LoadIconW(nullptr, k.name)) mark = k.mark;
@@ -184,15 +187,20 @@ class Painter {
       text.assign(text.size(), star != 0 ? star : U'*');
     }
     DWORD start = 0, end = 0;
-    SendMessageW(c.window, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageW(c.window, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
     int caret = static_cast<int>(std::min<std::size_t>(end, text.size()));
     int scroll = std::max(0, caret - r.width() + 1);
     CellStyle style = c.enabled ? CellStyle::kField : CellStyle::kDisabled;
-    canvas_.Text(r.left, r.top, std::u32string_view(text).substr(static_cast<std::size_t>(std::min<int>(scroll, static_cast<int>(text.size())))), style, r.width());
+    canvas_.Text(r.left, r.top,
+                 std::u32string_view(text).substr(static_cast<std::size_t>(
+                     std::min<int>(scroll, static_cast<int>(text.size())))),
+                 style, r.width());
     if (focused && start != end) {
       int from = std::max(0, static_cast<int>(std::min(start, end)) - scroll);
       int to = std::min(r.width(), static_cast<int>(std::max(start, end)) - scroll);
-      canvas_.Restyle(CellRect{r.left + from, r.top, r.left + std::max(from, to), r.top + 1}, CellStyle::kFocus);
+      canvas_.Restyle(CellRect{r.left + from, r.top, r.left + std::max(from, to), r.top + 1},
+                      CellStyle::kFocus);
     }
     if (focused) Cursor(r.left + caret - scroll, r.top, true);
   }
@@ -207,11 +215,13 @@ class Painter {
     canvas_.Fill(r, CellStyle::kField);
     std::vector<std::u32string> lines = WrapText(c.text, r.width());
     for (int i = 0; i < r.height() && i < static_cast<int>(lines.size()); ++i) {
-      canvas_.Text(r.left, r.top + i, lines[static_cast<std::size_t>(i)], CellStyle::kField, r.width());
+      canvas_.Text(r.left, r.top + i, lines[static_cast<std::size_t>(i)], CellStyle::kField,
+                   r.width());
     }
     if (focused) {
       int last = std::clamp(static_cast<int>(lines.size()) - 1, 0, r.height() - 1);
-      int column = lines.empty() ? 0 : static_cast<int>(lines[static_cast<std::size_t>(last)].size());
+      int column =
+          lines.empty() ? 0 : static_cast<int>(lines[static_cast<std::size_t>(last)].size());
       Cursor(r.left + std::min(column, r.width() - 1), r.top + last, true);
     }
   }
@@ -220,11 +230,13 @@ class Painter {
     CellRect r = Inside(c, CellStyle::kField);
     bool droplist = (c.style & 3) == CBS_DROPDOWNLIST;
     int room = std::max(0, r.width() - 2);
-    CellStyle style = !c.enabled ? CellStyle::kDisabled
-                      : focused && droplist ? CellStyle::kFocus : CellStyle::kField;
+    CellStyle style = !c.enabled            ? CellStyle::kDisabled
+                      : focused && droplist ? CellStyle::kFocus
+                                            : CellStyle::kField;
     canvas_.Text(r.left, r.top, c.text, style, room);
     canvas_.Put(r.right - 1, r.top, g_.down_arrow, CellStyle::kField);
-    if (focused) Cursor(r.left + std::min<int>(room, static_cast<int>(c.text.size())), r.top, !droplist);
+    if (focused)
+      Cursor(r.left + std::min<int>(room, static_cast<int>(c.text.size())), r.top, !droplist);
   }
 
   void PaintDatePicker(const ControlView& c, bool focused) {
@@ -239,8 +251,9 @@ class Painter {
       TextSpan span = HighlightedDateField(c.window, c.text);
       if (span.end > span.begin) {
         int end = std::min(span.end, room);
-        canvas_.Restyle(CellRect{r.left + span.begin, r.top, r.left + std::max(span.begin, end), r.top + 1},
-                        CellStyle::kFocus);
+        canvas_.Restyle(
+            CellRect{r.left + span.begin, r.top, r.left + std::max(span.begin, end), r.top + 1},
+            CellStyle::kFocus);
       }
       Cursor(r.left + span.begin, r.top, false);
     }
@@ -261,12 +274,15 @@ class Painter {
     }
     for (int i = 0; i < r.height() && top + i < count; ++i) {
       int index = static_cast<int>(top) + i;
-      bool selected = SendMessageW(c.window, LB_GETSEL, static_cast<WPARAM>(index), 0) > 0 || index == current;
-      CellStyle style = !selected ? CellStyle::kField : focused ? CellStyle::kFocus : CellStyle::kSelected;
+      bool selected =
+          SendMessageW(c.window, LB_GETSEL, static_cast<WPARAM>(index), 0) > 0 || index == current;
+      CellStyle style = !selected ? CellStyle::kField
+                        : focused ? CellStyle::kFocus
+                                  : CellStyle::kSelected;
       CellRect row{r.left, r.top + i, r.right, r.top + i + 1};
       canvas_.Fill(row, style);
-      canvas_.Text(r.left + 1, r.top + i, ListItem(c.window, LB_GETTEXTLEN, LB_GETTEXT, index), style,
-                   std::max(0, r.width() - 1));
+      canvas_.Text(r.left + 1, r.top + i, ListItem(c.window, LB_GETTEXTLEN, LB_GETTEXT, index),
+                   style, std::max(0, r.width() - 1));
       if (selected) {
         canvas_.Put(r.left, r.top + i, g_.ascii ? U'>' : U'►', style);
         if (focused) Cursor(r.left, r.top + i, false);
@@ -274,9 +290,7 @@ class Painter {
     }
   }
 
-  void Cursor(int column, int row, bool shown) {
-    cursor_ = PaintedCursor{shown, column, row};
-  }
+  void Cursor(int column, int row, bool shown) { cursor_ = PaintedCursor{shown, column, row}; }
 
   CellCanvas& canvas_;
   const ScreenLayout& layout_;
@@ -325,7 +339,8 @@ TextSpan HighlightedDateField(HWND picker, std::u32string_view text) {
   int at = static_cast<int>((middle - ink_left) / (ink_right - ink_left + 1) * text_length);
   auto in_field = [&](int i) {
     char32_t c = text[static_cast<std::size_t>(i)];
-    return (c >= U'0' && c <= U'9') || c > 0x7F || (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z');
+    return (c >= U'0' && c <= U'9') || c > 0x7F || (c >= U'A' && c <= U'Z') ||
+           (c >= U'a' && c <= U'z');
   };
   span.begin = std::clamp(at, 0, text_length - 1);
   if (!in_field(span.begin)) return TextSpan{};

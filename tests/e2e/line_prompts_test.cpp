@@ -21,8 +21,12 @@ constexpr char kToday[] = "2026-12-07 10:00:00";
 
 ChildResult Answer(const Sandbox& box, const std::string& lines) {
   ChildOptions options;
-  options.environment = {"VESTRALINO_DISPLAY=tty", "LANG=es_ES.UTF-8", "LC_ALL=", "TERM=xterm",
-                         "FAKETIME_DONT_FAKE_MONOTONIC=1", "TZ=UTC"};
+  options.environment = {"VESTRALINO_DISPLAY=tty",
+                         "LANG=es_ES.UTF-8",
+                         "LC_ALL=",
+                         "TERM=xterm",
+                         "FAKETIME_DONT_FAKE_MONOTONIC=1",
+                         "TZ=UTC"};
   options.stdin_text = lines;
   return RunChild(box.Command(kToday), options);
 }
@@ -31,8 +35,9 @@ TEST(LinePrompts, TheFirstRunAnsweredOnStandardInput) {
   Sandbox box;
   ChildResult run = Answer(box, "5/12/2026\na\n");
   EXPECT_EQ(run.exit_code, 0) << run.err;
-  EXPECT_EQ(run.out,
-            "Vestralino\nDia de Inicio (dd/mm/aaaa) [07/12/2026]: 5/12/2026\nCancelar/Aceptar [c/a] a\n");
+  EXPECT_EQ(
+      run.out,
+      "Vestralino\nDia de Inicio (dd/mm/aaaa) [07/12/2026]: 5/12/2026\nCancelar/Aceptar [c/a] a\n");
   EXPECT_EQ(box.Log(), LogRecord("07/12/2026", "05/12/2026"));
 }
 
@@ -40,8 +45,10 @@ TEST(LinePrompts, AWrongAnswerIsAskedAgain) {
   Sandbox box;
   ChildResult run = Answer(box, "32/12/2026\n\n\nzz\naceptar\n");
   EXPECT_EQ(run.exit_code, 0) << run.err;
-  EXPECT_NE(run.out.find("Fecha no valida.\nDia de Inicio"), std::string::npos) << run.out << run.err;
-  EXPECT_NE(run.out.find("Elija una de las respuestas.\nCancelar/Aceptar"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Fecha no valida.\nDia de Inicio"), std::string::npos)
+      << run.out << run.err;
+  EXPECT_NE(run.out.find("Elija una de las respuestas.\nCancelar/Aceptar"), std::string::npos)
+      << run.out;
   EXPECT_EQ(box.Log(), LogRecord("07/12/2026", "07/12/2026"));
 }
 
@@ -56,7 +63,8 @@ TEST(LinePrompts, TheQuestionAnsweredOnStandardInput) {
     ChildResult run = Answer(box, row.answer);
     EXPECT_EQ(run.exit_code, 0) << run.err;
     EXPECT_NE(run.out.find("Varovozodoz\nComence el dia 01/12/2026\nLlevo 6 dias sin pecar\n"
-                           "Has pecado hoy ? [S/n] " + std::string(row.answer)),
+                           "Has pecado hoy ? [S/n] " +
+                           std::string(row.answer)),
               std::string::npos)
         << run.out;
     if (row.appended) {

@@ -46,7 +46,9 @@ std::string Shell(const std::string& command, int* status = nullptr) {
   return out;
 }
 
-bool HaveTmux() { return Shell("command -v tmux >/dev/null 2>&1 && echo yes") == "yes\n"; }
+bool HaveTmux() {
+  return Shell("command -v tmux >/dev/null 2>&1 && echo yes") == "yes\n";
+}
 
 // A tmux server of its own, with one 80 x 24 session running `command`.
 class Terminal {
@@ -86,7 +88,8 @@ class Terminal {
       std::size_t at = line.find(text);
       if (at == std::string::npos) continue;
       int column = 1;  // count characters, not bytes
-      for (std::size_t i = 0; i < at; ++i) column += (static_cast<unsigned char>(line[i]) & 0xC0) != 0x80;
+      for (std::size_t i = 0; i < at; ++i)
+        column += (static_cast<unsigned char>(line[i]) & 0xC0) != 0x80;
       return {column, row};
     }
     return {0, 0};
@@ -122,7 +125,8 @@ class Terminal {
     return false;
   }
   bool WaitUntilDead() const {
-    for (int i = 0; i < 200 && !Dead(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    for (int i = 0; i < 200 && !Dead(); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
     return Dead();
   }
 
@@ -233,7 +237,8 @@ TEST_F(TerminalRun, TheQuestionAnsweredWithKeys) {
     terminal.Keys("Enter");
     ASSERT_TRUE(terminal.WaitUntilDead()) << terminal.Screen();
   }
-  EXPECT_EQ(box.Log(), LogRecord("01/12/2026", "01/12/2026") + LogRecord("07/12/2026", "01/12/2026"));
+  EXPECT_EQ(box.Log(),
+            LogRecord("01/12/2026", "01/12/2026") + LogRecord("07/12/2026", "01/12/2026"));
   {
     Terminal terminal(ProgramCommand(box));
     ASSERT_TRUE(terminal.WaitFor("Has pecado hoy ?")) << terminal.Screen();
@@ -270,8 +275,9 @@ TEST_F(TerminalRun, EndingSignalsCloseTheDialogAndPutTheTerminalBack) {
     SCOPED_TRACE(signal_number);
     Sandbox box;
     std::string inner = "echo $$ > pid; exec ./vestralino";
-    std::string script = "cd " + Quoted(box.dir()) + " && stty -g > before && env VESTRALINO_DISPLAY=tty " +
-                         "LANG=C.UTF-8 sh -c " + Quoted(inner) + "; echo $? > status; stty -g > after";
+    std::string script =
+        "cd " + Quoted(box.dir()) + " && stty -g > before && env VESTRALINO_DISPLAY=tty " +
+        "LANG=C.UTF-8 sh -c " + Quoted(inner) + "; echo $? > status; stty -g > after";
     Terminal terminal(script);
     ASSERT_TRUE(terminal.WaitFor("Aceptar")) << terminal.Screen();
     EXPECT_EQ(terminal.Tmux("display-message -p -t run '#{alternate_on}'"), "1\n");

@@ -40,7 +40,7 @@ TEST(TerminalKeysTest, DecodesWhatTerminalsSend) {
       {"\x1b[5~", true, DecodeStatus::kKey, KeyName::kPageUp, 4},
       {"\x1b[6~", true, DecodeStatus::kKey, KeyName::kPageDown, 4},
       {"\x1b[3~", true, DecodeStatus::kKey, KeyName::kDelete, 4},
-      {"\x1b[2~", true, DecodeStatus::kIgnored, KeyName::kCharacter, 4},  // Insert
+      {"\x1b[2~", true, DecodeStatus::kIgnored, KeyName::kCharacter, 4},   // Insert
       {"\x1b[15~", true, DecodeStatus::kIgnored, KeyName::kCharacter, 5},  // F5
       {"\x1bOS", true, DecodeStatus::kKey, KeyName::kF4, 3},
       {"\x1b[14~", true, DecodeStatus::kKey, KeyName::kF4, 5},
@@ -60,8 +60,8 @@ TEST(TerminalKeysTest, DecodesWhatTerminalsSend) {
       {"\xc3\xb1y", true, DecodeStatus::kKey, KeyName::kCharacter, 2},
       {"\xe2\x82", true, DecodeStatus::kNeedMore, KeyName::kCharacter, 0},
       {"\xe2\x82", false, DecodeStatus::kIgnored, KeyName::kCharacter, 2},
-      {"\xc3(", true, DecodeStatus::kIgnored, KeyName::kCharacter, 1},   // not a continuation
-      {"\xc0\x80", true, DecodeStatus::kIgnored, KeyName::kCharacter, 2},  // overlong
+      {"\xc3(", true, DecodeStatus::kIgnored, KeyName::kCharacter, 1},         // not a continuation
+      {"\xc0\x80", true, DecodeStatus::kIgnored, KeyName::kCharacter, 2},      // overlong
       {"\xed\xa0\x80", true, DecodeStatus::kIgnored, KeyName::kCharacter, 3},  // surrogate
       {"\x80", true, DecodeStatus::kIgnored, KeyName::kCharacter, 1},
       {"\xff", true, DecodeStatus::kIgnored, KeyName::kCharacter, 1},
@@ -91,10 +91,8 @@ TEST(TerminalKeysTest, ReadsMouseReports) {
     bool pressed;
     int column, row;
   } cases[] = {
-      {"\x1b[<0;10;5M", 0, true, 10, 5},
-      {"\x1b[<0;10;5m", 0, false, 10, 5},
-      {"\x1b[<2;1;1M", 2, true, 1, 1},
-      {"\x1b[<65;80;24M", 65, true, 80, 24},
+      {"\x1b[<0;10;5M", 0, true, 10, 5}, {"\x1b[<0;10;5m", 0, false, 10, 5},
+      {"\x1b[<2;1;1M", 2, true, 1, 1},   {"\x1b[<65;80;24M", 65, true, 80, 24},
       {"\x1b[<32;3;4M", 32, true, 3, 4},
   };
   for (const Case& c : cases) {
@@ -113,12 +111,13 @@ TEST(TerminalKeysTest, ReadsMouseReports) {
 // than it has, or waits for more only while more may follow; a cut-off input ends.
 TEST(TerminalKeysTest, RandomBytesAlwaysMoveOn) {
   std::mt19937 random(20261207);
-  const std::string alphabet = "\x1b[O<;0123456789ABCDHFSZ~Mm\t\r \x7f\xc3\xa9\xe2\x82\xf0a";
+  const std::string alphabet = "\x1b[O<;0123456789ABCDHFSZ~Mm\t\r \x7f\xc3\xa9\xe2\x82\xf0" "a";
   for (int round = 0; round < 2000; ++round) {
     std::string bytes;
     int length = 1 + static_cast<int>(random() % 24);
     for (int i = 0; i < length; ++i) {
-      bytes += random() % 4 == 0 ? static_cast<char>(random() % 256) : alphabet[random() % alphabet.size()];
+      bytes += random() % 4 == 0 ? static_cast<char>(random() % 256)
+                                 : alphabet[random() % alphabet.size()];
     }
     std::string_view rest = bytes;
     int steps = 0;

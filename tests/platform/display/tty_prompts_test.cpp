@@ -30,7 +30,8 @@ TEST_F(TtyScreenTest, TheStartDayDialogIsAskedLineByLine) {
   EXPECT_EQ(questions[0].prompt, "Dia de Inicio (dd/mm/aaaa) [07/12/2026]: ");
   EXPECT_EQ(questions[1].kind, QuestionKind::kButtons);
   EXPECT_EQ(questions[1].prompt, "Cancelar/Aceptar [c/A] ");
-  EXPECT_EQ(QuestionsFor(dialog, false, nullptr)[0].prompt, "Dia de Inicio (dd/mm/yyyy) [07/12/2026]: ");
+  EXPECT_EQ(QuestionsFor(dialog, false, nullptr)[0].prompt,
+            "Dia de Inicio (dd/mm/yyyy) [07/12/2026]: ");
 
   HWND picker = GetDlgItem(dialog, 1001);
   struct DateRow {
@@ -38,9 +39,9 @@ TEST_F(TtyScreenTest, TheStartDayDialogIsAskedLineByLine) {
     bool accepted;
     const char* shown;
   } dates[] = {
-      {"", true, "07/12/2026"},         {"1/2/2026", true, "01/02/2026"},
+      {"", true, "07/12/2026"},           {"1/2/2026", true, "01/02/2026"},
       {"31-12-2025", true, "31/12/2025"}, {"29/02/2026", false, "31/12/2025"},
-      {"hoy", false, "31/12/2025"},     {"1/13/2026", false, "31/12/2025"},
+      {"hoy", false, "31/12/2025"},       {"1/13/2026", false, "31/12/2025"},
       {" 5.6.27 ", true, "05/06/2027"},
   };
   for (const DateRow& row : dates) {
@@ -53,8 +54,8 @@ TEST_F(TtyScreenTest, TheStartDayDialogIsAskedLineByLine) {
   struct ButtonRow {
     const char* line;
     int clicked;  // 0: asked again
-  } buttons[] = {{"", 1004}, {"a", 1004}, {"C", 1003}, {"cancelar", 1003},
-                 {"ACEPTAR", 1004}, {"x", 0}, {"ac", 0}};
+  } buttons[] = {{"", 1004},        {"a", 1004}, {"C", 1003}, {"cancelar", 1003},
+                 {"ACEPTAR", 1004}, {"x", 0},    {"ac", 0}};
   for (const ButtonRow& row : buttons) {
     platform::AnswerResult result = Answer(questions[1], row.line, true);
     EXPECT_EQ(result.accepted, row.clicked != 0) << row.line;
@@ -77,13 +78,14 @@ TEST_F(TtyScreenTest, AQuestionBoxEndsItsLastLineWithTheInitials) {
   std::vector<std::string> preamble;
   std::vector<platform::Question> questions = QuestionsFor(box, true, &preamble);
   ASSERT_EQ(questions.size(), 1u);
-  EXPECT_EQ(preamble, (std::vector<std::string>{"Comence el dia 01/12/2026", "Llevo 4 dias sin pecar"}));
+  EXPECT_EQ(preamble,
+            (std::vector<std::string>{"Comence el dia 01/12/2026", "Llevo 4 dias sin pecar"}));
   EXPECT_EQ(questions[0].prompt, "Has pecado hoy ? [S/n] ");
   struct Row {
     const char* line;
     int clicked;
-  } rows[] = {{"", IDYES}, {"s", IDYES}, {"si", IDYES}, {"S\xc3\xad", IDYES}, {"n", IDNO},
-              {"no", IDNO}, {"q", 0}};
+  } rows[] = {{"", IDYES}, {"s", IDYES}, {"si", IDYES}, {"S\xc3\xad", IDYES},
+              {"n", IDNO}, {"no", IDNO}, {"q", 0}};
   for (const Row& row : rows) {
     platform::AnswerResult result = Answer(questions[0], row.line, true);
     EXPECT_EQ(result.click.has_value() ? result.click->id : 0, row.clicked) << row.line;
@@ -100,7 +102,8 @@ TEST(KeyStrokesTest, KeysWithTheirModifiers) {
     std::vector<std::pair<UINT, bool>> strokes;  // virtual key, down
   } rows[] = {
       {{KeyName::kTab}, {{VK_TAB, true}, {VK_TAB, false}}},
-      {{KeyName::kShiftTab}, {{VK_SHIFT, true}, {VK_TAB, true}, {VK_TAB, false}, {VK_SHIFT, false}}},
+      {{KeyName::kShiftTab},
+       {{VK_SHIFT, true}, {VK_TAB, true}, {VK_TAB, false}, {VK_SHIFT, false}}},
       {{KeyName::kAltDown}, {{VK_MENU, true}, {VK_DOWN, true}, {VK_DOWN, false}, {VK_MENU, false}}},
       {{KeyName::kAltF4}, {{VK_MENU, true}, {VK_F4, true}, {VK_F4, false}, {VK_MENU, false}}},
       {{KeyName::kF4}, {{VK_F4, true}, {VK_F4, false}}},
@@ -109,7 +112,8 @@ TEST(KeyStrokesTest, KeysWithTheirModifiers) {
       {{KeyName::kDelete}, {{VK_DELETE, true}, {VK_DELETE, false}}},
       {{KeyName::kCharacter, U'7'}, {{'7', true}, {'7', false}}},
       {{KeyName::kCharacter, U'a'}, {{'A', true}, {'A', false}}},
-      {{KeyName::kCharacter, U'A'}, {{VK_SHIFT, true}, {'A', true}, {'A', false}, {VK_SHIFT, false}}},
+      {{KeyName::kCharacter, U'A'},
+       {{VK_SHIFT, true}, {'A', true}, {'A', false}, {VK_SHIFT, false}}},
       {{KeyName::kCharacter, U'/'}, {{VK_OEM_2, true}, {VK_OEM_2, false}}},
       {{KeyName::kCharacter, U'\u00ed'}, {{0, true}, {0, false}}},  // no key types it
   };
@@ -123,7 +127,9 @@ TEST(KeyStrokesTest, KeysWithTheirModifiers) {
     }
   }
   EXPECT_EQ(platform::KeyStrokes({KeyName::kCharacter, U'\u00ed'},
-                                 platform::KeyboardLayout::UnitedStates())[0].character, U'\u00ed');
+                                 platform::KeyboardLayout::UnitedStates())[0]
+                .character,
+            U'\u00ed');
 }
 
 TEST(TerminalWriterTest, WritesOnlyTheRowsThatChanged) {
@@ -154,8 +160,10 @@ TEST(TerminalWriterTest, TraitsComeFromTheEnvironment) {
     const char* term;
     const char* lang;
     bool colour, utf8;
-  } rows[] = {{"xterm-256color", "es_ES.UTF-8", true, true}, {"screen", "C", true, false},
-              {"vt100", "en_US.utf8", false, true}, {"tmux-256color", "", true, false}};
+  } rows[] = {{"xterm-256color", "es_ES.UTF-8", true, true},
+              {"screen", "C", true, false},
+              {"vt100", "en_US.utf8", false, true},
+              {"tmux-256color", "", true, false}};
   std::vector<std::pair<std::string, std::string>> saved;
   for (const char* name : {"TERM", "LANG", "LC_ALL", "LC_CTYPE", "COLORTERM", "NO_COLOR"}) {
     if (const char* value = std::getenv(name)) saved.emplace_back(name, value);
@@ -171,7 +179,8 @@ TEST(TerminalWriterTest, TraitsComeFromTheEnvironment) {
     EXPECT_EQ(traits.colour, row.colour) << row.term;
     EXPECT_EQ(traits.utf8, row.utf8) << row.lang;
   }
-  for (const char* name : {"TERM", "LANG", "LC_ALL", "LC_CTYPE", "COLORTERM", "NO_COLOR"}) unsetenv(name);
+  for (const char* name : {"TERM", "LANG", "LC_ALL", "LC_CTYPE", "COLORTERM", "NO_COLOR"})
+    unsetenv(name);
   for (const auto& [name, value] : saved) setenv(name.c_str(), value.c_str(), 1);
 }
 

@@ -19,8 +19,8 @@
 
 class TtyScreenTest : public CommonControlTest {
  protected:
-  static constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME |
-                                        DS_SETFONT | WS_VISIBLE;
+  static constexpr DWORD kDialogStyle =
+      WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | WS_VISIBLE;
   static constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
   static constexpr DWORD kTab = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 
@@ -60,13 +60,14 @@ class TtyScreenTest : public CommonControlTest {
 
   // Every window shown, bottom to top, laid out on `columns` x `rows` cells.
   static platform::ScreenLayout Layout(std::vector<HWND> windows, int columns = 80, int rows = 24) {
-    return platform::LayOutWindows(platform::ReadWindows(windows, GetActiveWindow()), columns, rows);
+    return platform::LayOutWindows(platform::ReadWindows(windows, GetActiveWindow()), columns,
+                                   rows);
   }
 
   static std::string Screen(const platform::ScreenLayout& layout, bool ascii = false,
                             int columns = 80, int rows = 24) {
-    platform::CellCanvas canvas(columns, rows, ascii ? platform::CellGlyphs::Ascii()
-                                                     : platform::CellGlyphs::Unicode());
+    platform::CellCanvas canvas(
+        columns, rows, ascii ? platform::CellGlyphs::Ascii() : platform::CellGlyphs::Unicode());
     platform::PaintWindows(canvas, layout, GetFocus());
     std::string text = canvas.PlainText();
     if (ascii) {

@@ -25,7 +25,7 @@ TEST_F(TtyScreenTest, TheDateFieldTheKeyboardEditsIsHighlighted) {
   HWND picker = GetDlgItem(dialog, 1001);
   SetFocus(picker);
   struct Row {
-    UINT key;      // pressed before looking
+    UINT key;        // pressed before looking
     int begin, end;  // the characters of "07/12/2026" highlighted
   } rows[] = {{0, 0, 2}, {VK_RIGHT, 3, 5}, {VK_RIGHT, 6, 10}, {VK_RIGHT, 0, 2}, {VK_LEFT, 6, 10}};
   for (const Row& row : rows) {
@@ -85,8 +85,8 @@ TEST_F(TtyScreenTest, TheCalendarDropsDownUnderThePicker) {
       hit.cbSize = sizeof hit;
       hit.pt = point;
       SendMessageW(calendar, MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-      EXPECT_EQ(hit.uHit & 0x00FF0000u, spot.kind == platform::CalendarSpotKind::kDay
-                                            ? MCHT_CALENDAR : MCHT_TODAYLINK);
+      EXPECT_EQ(hit.uHit & 0x00FF0000u,
+                spot.kind == platform::CalendarSpotKind::kDay ? MCHT_CALENDAR : MCHT_TODAYLINK);
       EXPECT_EQ(hit.st.wDay, spot.date.wDay);
       EXPECT_EQ(hit.st.wMonth, spot.date.wMonth);
     }
@@ -135,7 +135,8 @@ TEST_F(TtyScreenTest, EveryKindOfControl) {
       for (int column = c.cells.left; column < c.cells.right; ++column) {
         if (layout.ControlAt(layout.windows[0], column, row) != &c) continue;
         POINT p = layout.ScreenPointOf(layout.windows[0], column, row);
-        EXPECT_TRUE(PtInRect(&c.screen, p)) << GetDlgCtrlID(c.window) << " at " << column << "," << row;
+        EXPECT_TRUE(PtInRect(&c.screen, p))
+            << GetDlgCtrlID(c.window) << " at " << column << "," << row;
       }
     }
   }
@@ -165,7 +166,8 @@ TEST_F(TtyScreenTest, ATerminalTooSmallForTheWindowSaysSo) {
     bool fits;
   } rows[] = {{80, 24, true}, {45, 10, true}, {40, 10, false}, {80, 8, false}, {1, 1, false}};
   for (const Row& row : rows) {
-    EXPECT_EQ(Layout({dialog}, row.columns, row.rows).fits, row.fits) << row.columns << "x" << row.rows;
+    EXPECT_EQ(Layout({dialog}, row.columns, row.rows).fits, row.fits)
+        << row.columns << "x" << row.rows;
   }
 }
 
@@ -175,7 +177,9 @@ TEST(WrapTextTest, CutsAtBlanksAndLineBreaks) {
     int width;
     std::vector<std::u32string> lines;
   } rows[] = {
-      {U"Comence el dia 01/12/2026\r\nLlevo 4 dias", 40, {U"Comence el dia 01/12/2026", U"Llevo 4 dias"}},
+      {U"Comence el dia 01/12/2026\r\nLlevo 4 dias",
+       40,
+       {U"Comence el dia 01/12/2026", U"Llevo 4 dias"}},
       {U"uno dos tres", 7, {U"uno dos", U"tres"}},
       {U"abcdefghij", 4, {U"abcd", U"efgh", U"ij"}},
       {U"a\n\nb", 5, {U"a", U"", U"b"}},
