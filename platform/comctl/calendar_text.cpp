@@ -143,6 +143,78 @@ std::vector<DatePiece> LongDatePieces(const SYSTEMTIME& date, const CalendarName
           {Number(date.wYear, 4), DateField::kYear}};
 }
 
+std::vector<DatePiece> FormatDatePieces(const SYSTEMTIME& date, std::u16string_view format,
+                                        const CalendarNames& names) {
+  std::vector<DatePiece> pieces;
+  auto literal = [&](std::u16string_view text) {
+    if (text.empty()) return;
+    if (pieces.empty() || pieces.back().field != DateField::kNone) pieces.push_back({u"", DateField::kNone});
+    pieces.back().text += text;
+  };
+  const int hour12 = date.wHour % 12 == 0 ? 12 : date.wHour % 12;
+  for (std::size_t i = 0; i < format.size();) {
+    const char16_t c = format[i];
+    if (c == u'\'') {
+      // Quoted text up to the closing quote; a doubled quote stands for one.
+      std::size_t j = i + 1;
+      std::u16string text;
+      while (j < format.size()) {
+        if (format[j] == u'\'' && j + 1 < format.size() && format[j + 1] == u'\'') {
+          text += u'\'';
+          j += 2;
+        } else if (format[j] == u'\'') {
+          break;
+        } else {
+          text += format[j++];
+        }
+      }
+      literal(text);
+      i = std::min(format.size(), j + 1);
+      continue;
+    }
+    std::size_t run = 1;
+    while (i + run < format.size() && format[i + run] == c) ++run;
+    const int n = static_cast<int>(run);
+    switch (c) {
+      case u'd':
+        if (n <= 2) {
+          pieces.push_back({Number(date.wDay, n), DateField::kDay});
+        } else {
+          std::u16string day = names.Weekday(DayOfWeek(date.wYear, date.wMonth, date.wDay));
+          literal(n == 3 ? day.substr(0, 3) : day);
+        }
+        break;
+      case u'M':
+        if (n <= 2) {
+          pieces.push_back({Number(date.wMonth, n), DateField::kMonth});
+        } else {
+          std::u16string month = names.Month(date.wMonth);
+          pieces.push_back({n == 3 ? month.substr(0, 3) : month, DateField::kMonth});
+        }
+        break;
+      case u'y':
+        if (n == 1) pieces.push_back({Number(date.wYear % 10, 1), DateField::kYear});
+        else if (n == 2) pieces.push_back({Number(date.wYear % 100, 2), DateField::kYear});
+        else pieces.push_back({Number(date.wYear, 4), DateField::kYear});
+        break;
+      case u'h': literal(Number(hour12, std::min(n, 2))); break;
+      case u'H': literal(Number(date.wHour, std::min(n, 2))); break;
+      case u'm': literal(Number(date.wMinute, std::min(n, 2))); break;
+      case u's': literal(Number(date.wSecond, std::min(n, 2))); break;
+      case u't': {
+        std::u16string mark = date.wHour < 12 ? u"AM" : u"PM";
+        literal(n == 1 ? mark.substr(0, 1) : mark);
+        break;
+      }
+      default:
+        literal(format.substr(i, run));
+        break;
+    }
+    i += run;
+  }
+  return pieces;
+}
+
 std::u16string JoinPieces(const std::vector<DatePiece>& pieces) {
   std::u16string text;
   for (const DatePiece& p : pieces) text += p.text;

@@ -43,6 +43,12 @@ struct DatePiece {
 };
 std::vector<DatePiece> ShortDatePieces(const SYSTEMTIME& date);  // dd/MM/yyyy
 std::vector<DatePiece> LongDatePieces(const SYSTEMTIME& date, const CalendarNames& names);
+// A picture string of DTM_SETFORMAT: d dd (day), ddd dddd (weekday), M MM (month), MMM
+// MMMM (its name), y yy yyy yyyy (year), h hh H HH m mm s ss t tt (the time of day, shown
+// and not edited), 'quoted text' ('' for a quote), anything else as it is. Day, month and
+// year pieces are the editable fields.
+std::vector<DatePiece> FormatDatePieces(const SYSTEMTIME& date, std::u16string_view format,
+                                        const CalendarNames& names);
 std::u16string JoinPieces(const std::vector<DatePiece>& pieces);
 std::u16string ShortDateText(const SYSTEMTIME& date);
 

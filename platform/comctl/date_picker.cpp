@@ -1,6 +1,7 @@
 // "SysDateTimePick32": a sunken field showing a date (dd/MM/yyyy, or the long form with
-// DTS_LONGDATEFORMAT) whose day, month and year are fields the keyboard selects and edits,
-// with a drop-down month calendar (or an up-down with DTS_UPDOWN).
+// DTS_LONGDATEFORMAT, or the picture string DTM_SETFORMAT gives) whose day, month and year
+// are fields the keyboard selects and edits, with a drop-down month calendar (or an
+// up-down with DTS_UPDOWN).
 //
 // The window text is always the displayed date. Keys: Left/Right (and '/', '-', '.') move
 // between fields, wrapping; Up/Down step the field, wrapping within it, the day clamped to
@@ -15,6 +16,8 @@
 // Escape, a click elsewhere or losing the focus close it and keep the old date.
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/comctl/calendar_text.h"
@@ -142,7 +145,19 @@ class DatePicker {
         return reinterpret_cast<LRESULT>(calendar_font_);
       case DTM_SETFORMATW:
       case DTM_SETFORMATA:
-        // Only the built-in formats are drawn; a custom one is accepted and not applied.
+        // A picture string replaces the style's format; null goes back to it.
+        if (lparam == 0) {
+          format_.reset();
+        } else if (message == DTM_SETFORMATW) {
+          format_ = std::u16string(reinterpret_cast<LPCWSTR>(lparam));
+        } else {
+          std::u16string wide;
+          for (auto* p = reinterpret_cast<const unsigned char*>(lparam); *p != 0; ++p) wide += static_cast<char16_t>(*p);
+          format_ = std::move(wide);
+        }
+        field_ = 0;
+        typed_count_ = 0;
+        UpdateText();
         return TRUE;
       default:
         return DefWindowProcW(window_, message, wparam, lparam);
@@ -254,8 +269,12 @@ class DatePicker {
   // --- display ----------------------------------------------------------------------
   // DTS_SHORTDATECENTURYFORMAT shares the long format's bit.
   bool LongFormat() const { return (style_ & DTS_SHORTDATECENTURYFORMAT) == DTS_LONGDATEFORMAT; }
+  std::vector<DatePiece> BasePieces() const {
+    if (format_) return FormatDatePieces(value_, *format_, names_);
+    return LongFormat() ? LongDatePieces(value_, names_) : ShortDatePieces(value_);
+  }
   std::vector<DatePiece> Pieces() const {
-    auto pieces = LongFormat() ? LongDatePieces(value_, names_) : ShortDatePieces(value_);
+    auto pieces = BasePieces();
     if (typed_count_ > 0 && CurrentField() == DateField::kYear) {
       for (DatePiece& p : pieces) {
         if (p.field == DateField::kYear) p.text = Digits(typed_value_, typed_count_);
@@ -276,7 +295,7 @@ class DatePicker {
     return fields;
   }
   DateField CurrentField() const {
-    auto pieces = LongFormat() ? LongDatePieces(value_, names_) : ShortDatePieces(value_);
+    auto pieces = BasePieces();
     int n = 0;
     for (const DatePiece& p : pieces) {
       if (p.field != DateField::kNone && n++ == field_) return p.field;
@@ -615,6 +634,7 @@ class DatePicker {
   SYSTEMTIME range_min_{};
   SYSTEMTIME range_max_{};
   int field_ = 0;  // index among the editable fields, in display order
+  std::optional<std::u16string> format_;  // DTM_SETFORMAT's picture, when one is set
   int typed_count_ = 0;
   int typed_value_ = 0;
   bool focused_ = false;

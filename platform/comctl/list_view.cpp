@@ -3,7 +3,10 @@
 // a parameter and an image; state changes send LVN_ITEMCHANGING / LVN_ITEMCHANGED. A click
 // selects the row under it (with LVS_SINGLESEL or without Ctrl, only that row); Up and
 // Down move the selection. The other views are drawn as the report without its header.
+// Rows scroll a whole row at a time: the window's vertical bar (unless LVS_NOSCROLL), the
+// mouse wheel (three rows a notch), and the keys keeping the focused row in view.
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "platform/comctl/control_base.h"
@@ -35,9 +38,16 @@ class ListView {
       case WM_SIZE:
       case WM_STYLECHANGED:
         LayoutHeader();
+        SetTop(top_);
         return 0;
       case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
+      case WM_MOUSEWHEEL:
+        SetTop(top_ - 3 * GET_WHEEL_DELTA_WPARAM(wparam) / WHEEL_DELTA);
+        return 0;
+      case WM_VSCROLL:
+        OnVScroll(LOWORD(wparam));
+        return 0;
       case WM_SETFONT:
         font_ = reinterpret_cast<HFONT>(wparam);
         if (header_) SendMessageW(header_, WM_SETFONT, wparam, lparam);
@@ -81,8 +91,14 @@ class ListView {
       case CCM_SETUNICODEFORMAT:
       case CCM_GETUNICODEFORMAT:
         return TRUE;
-      default:
-        return ListMessage(message, wparam, lparam);
+      default: {
+        LRESULT result = ListMessage(message, wparam, lparam);
+        if (message == LVM_INSERTITEMW || message == LVM_INSERTITEMA || message == LVM_DELETEITEM ||
+            message == LVM_DELETEALLITEMS || message == LVM_SETEXTENDEDLISTVIEWSTYLE) {
+          SetTop(top_);
+        }
+        return result;
+      }
     }
   }
 
@@ -291,14 +307,23 @@ class ListView {
       case LVM_GETEXTENDEDLISTVIEWSTYLE:
         return extended_;
       case LVM_ENSUREVISIBLE:
-        return Valid(static_cast<int>(wparam));
+        if (!Valid(static_cast<int>(wparam))) return FALSE;
+        EnsureVisible(static_cast<int>(wparam));
+        return TRUE;
       case LVM_GETTOPINDEX:
-        return 0;
+        return top_;
       case LVM_GETCOUNTPERPAGE: {
         RECT client;
         GetClientRect(window_, &client);
         return std::max<LONG>(0, (client.bottom - ListTop()) / RowHeight());
       }
+      case LVM_SCROLL:
+        // dy in pixels, rounded to whole rows away from zero.
+        if (const int dy = static_cast<int>(lparam); dy != 0) {
+          const int rows = (std::abs(dy) + RowHeight() - 1) / RowHeight();
+          SetTop(top_ + (dy > 0 ? rows : -rows));
+        }
+        return TRUE;
       case LVM_GETITEMRECT: {
         auto* out = reinterpret_cast<RECT*>(lparam);
         if (out == nullptr || !Valid(static_cast<int>(wparam))) return FALSE;
@@ -383,6 +408,50 @@ class ListView {
     if (!Valid(index)) return;
     ClearSelection(index);
     ChangeState(index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    EnsureVisible(index);
+  }
+
+  // --- scrolling ----------------------------------------------------------------------
+  int VisibleRows() const {
+    RECT client;
+    GetClientRect(window_, &client);
+    return std::max(1, static_cast<int>(client.bottom - ListTop()) / RowHeight());
+  }
+  void SetTop(int top) {
+    const int count = static_cast<int>(items_.size());
+    top = std::clamp(top, 0, std::max(0, count - VisibleRows()));
+    if (top != top_) {
+      top_ = top;
+      InvalidateRect(window_, nullptr, TRUE);
+    }
+    if (GetStyle() & LVS_NOSCROLL) return;
+    SCROLLINFO info{sizeof info, SIF_ALL, 0, std::max(0, count - 1), static_cast<UINT>(VisibleRows()), top_, 0};
+    SCROLLINFO now{sizeof now, SIF_ALL, 0, 0, 0, 0, 0};
+    bool shown = (GetStyle() & WS_VSCROLL) != 0;
+    if (!shown || !GetScrollInfo(window_, SB_VERT, &now) || now.nMax != info.nMax || now.nPage != info.nPage ||
+        now.nPos != info.nPos) {
+      if (shown || count > VisibleRows()) SetScrollInfo(window_, SB_VERT, &info, TRUE);
+    }
+  }
+  void EnsureVisible(int index) {
+    if (index < top_) SetTop(index);
+    else if (index >= top_ + VisibleRows()) SetTop(index - VisibleRows() + 1);
+  }
+  void OnVScroll(WORD code) {
+    SCROLLINFO info{sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
+    switch (code) {
+      case SB_LINEUP: return SetTop(top_ - 1);
+      case SB_LINEDOWN: return SetTop(top_ + 1);
+      case SB_PAGEUP: return SetTop(top_ - VisibleRows());
+      case SB_PAGEDOWN: return SetTop(top_ + VisibleRows());
+      case SB_TOP: return SetTop(0);
+      case SB_BOTTOM: return SetTop(static_cast<int>(items_.size()));
+      case SB_THUMBTRACK:
+      case SB_THUMBPOSITION:
+        if (GetScrollInfo(window_, SB_VERT, &info)) SetTop(info.nTrackPos);
+        return;
+      default: return;
+    }
   }
 
   void OnClick(POINT p, bool control, bool twice) {
@@ -474,7 +543,7 @@ class ListView {
   RECT RowRect(int index) const {
     RECT client;
     GetClientRect(window_, &client);
-    int top = ListTop() + index * RowHeight();
+    int top = ListTop() + (index - top_) * RowHeight();
     int width = 0;
     for (int c = 0; c < ColumnCount(); ++c) width += ColumnWidth(c);
     if (!IsReport() || width == 0) width = client.right;
@@ -483,7 +552,7 @@ class ListView {
   int RowAt(POINT p) const {
     int top = ListTop();
     if (p.y < top) return -1;
-    int row = (p.y - top) / RowHeight();
+    int row = top_ + (p.y - top) / RowHeight();
     return Valid(row) ? row : -1;
   }
 
@@ -500,7 +569,7 @@ class ListView {
     COLORREF ink = ResolveColor(text_color_, COLOR_WINDOWTEXT);
     int cx = 0, cy = 0;
     bool images = small_images_ && ImageList_GetIconSize(small_images_, &cx, &cy);
-    for (int i = 0; i < static_cast<int>(items_.size()); ++i) {
+    for (int i = top_; i < static_cast<int>(items_.size()); ++i) {
       RECT row = RowRect(i);
       if (row.top >= client.bottom) break;
       bool selected = (items_[i].state & LVIS_SELECTED) && show_selection;
@@ -554,6 +623,7 @@ class ListView {
   HWND header_ = nullptr;
   HFONT font_ = nullptr;
   bool focused_ = false;
+  int top_ = 0;  // the first row in view
   std::vector<Item> items_;
   COLORREF background_ = CLR_DEFAULT;
   COLORREF text_color_ = CLR_DEFAULT;

@@ -2,6 +2,10 @@
 // taller and opens into the panel. A click on a tab or Left/Right moves the selection,
 // asking the parent first (TCN_SELCHANGING; nonzero refuses) and telling it after
 // (TCN_SELCHANGE); TCM_SETCURSEL changes it without notifications, as in Windows.
+//
+// With TCS_MULTILINE the tabs wrap into as many rows as the width needs, each row but a
+// lone one stretched to the full width (unless TCS_RAGGEDRIGHT); the row holding the
+// selected tab is always the one next to the panel, the others keep their order above it.
 #include <algorithm>
 #include <vector>
 
@@ -108,7 +112,7 @@ class TabControl {
       case TCM_ADJUSTRECT: {
         auto* rect = reinterpret_cast<RECT*>(lparam);
         if (rect == nullptr) return 0;
-        int row = RowHeight();
+        int row = RowHeight() * Rows();
         if (wparam) {  // a display area -> the window that holds it
           rect->left -= 4;
           rect->top -= row + 4;
@@ -131,7 +135,7 @@ class TabControl {
       case TCM_GETIMAGELIST:
         return reinterpret_cast<LRESULT>(images_);
       case TCM_GETROWCOUNT:
-        return 1;
+        return Rows();
       case TCM_SETITEMSIZE:
         return MAKELRESULT(static_cast<WORD>(tabs_.empty() ? 0 : TabRect(0).right - TabRect(0).left),
                            static_cast<WORD>(RowHeight()));
@@ -212,27 +216,74 @@ class TabControl {
     return tm.tmHeight + 6;
   }
 
-  RECT TabRect(int index) const {
+  // Every tab's rectangle, and how many rows they take.
+  struct Layout {
+    std::vector<RECT> tabs;
+    int rows = 1;
+  };
+  Layout LayOut() const {
+    Layout layout;
+    const int count = static_cast<int>(tabs_.size());
+    std::vector<int> widths(static_cast<std::size_t>(count));
     HDC dc = GetDC(window_);
-    int x = 2;
-    int width = 0;
     int cx = 0, cy = 0;
     bool images = images_ && ImageList_GetIconSize(images_, &cx, &cy);
     {
       FontScope scope(dc, ControlFont(font_));
-      for (int i = 0; i <= index; ++i) {
-        width = TextSize(dc, tabs_[i].text).cx + 12 + (images && tabs_[i].image >= 0 ? cx + 4 : 0);
-        if (i < index) x += width;
+      for (int i = 0; i < count; ++i) {
+        widths[i] = TextSize(dc, tabs_[i].text).cx + 12 + (images && tabs_[i].image >= 0 ? cx + 4 : 0);
       }
     }
     ReleaseDC(window_, dc);
-    return RECT{x, 2, x + width, 2 + RowHeight()};
+    // Rows of consecutive tabs, each as many as fit in the width (at least one).
+    RECT client;
+    GetClientRect(window_, &client);
+    const int room = std::max(1, static_cast<int>(client.right) - 4);
+    const bool multiline = (GetWindowLongW(window_, GWL_STYLE) & TCS_MULTILINE) != 0;
+    std::vector<std::vector<int>> rows(1);
+    int used = 0;
+    for (int i = 0; i < count; ++i) {
+      if (multiline && !rows.back().empty() && used + widths[i] > room) {
+        rows.emplace_back();
+        used = 0;
+      }
+      rows.back().push_back(i);
+      used += widths[i];
+    }
+    layout.rows = static_cast<int>(rows.size());
+    layout.tabs.assign(static_cast<std::size_t>(count), RECT{});
+    // The selected tab's row goes next to the panel.
+    int selected_row = 0;
+    for (int r = 0; r < layout.rows; ++r) {
+      if (std::find(rows[r].begin(), rows[r].end(), selected_) != rows[r].end()) selected_row = r;
+    }
+    const bool stretch = layout.rows > 1 && !(GetWindowLongW(window_, GWL_STYLE) & TCS_RAGGEDRIGHT);
+    const int height = RowHeight();
+    int place = 0;
+    for (int r = 0; r < layout.rows; ++r) {
+      const int line = r == selected_row ? layout.rows - 1 : place++;
+      int total = 0;
+      for (int i : rows[r]) total += widths[i];
+      const int spare = stretch ? std::max(0, room - total) : 0;
+      const int n = static_cast<int>(rows[r].size());
+      int x = 2;
+      for (int k = 0; k < n; ++k) {
+        const int i = rows[r][k];
+        // The spare width shared out, the first tabs taking the remainder.
+        const int width = widths[i] + spare / n + (k < spare % n ? 1 : 0);
+        layout.tabs[i] = RECT{x, 2 + line * height, x + width, 2 + (line + 1) * height};
+        x += width;
+      }
+    }
+    return layout;
   }
+  int Rows() const { return LayOut().rows; }
+  RECT TabRect(int index) const { return LayOut().tabs[static_cast<std::size_t>(index)]; }
 
   int TabAt(POINT p) const {
+    Layout layout = LayOut();
     for (int i = 0; i < static_cast<int>(tabs_.size()); ++i) {
-      RECT r = TabRect(i);
-      if (PtInRect(&r, p)) return i;
+      if (PtInRect(&layout.tabs[i], p)) return i;
     }
     return -1;
   }
@@ -243,13 +294,14 @@ class TabControl {
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
     FontScope scope(dc, ControlFont(font_));
     int row = RowHeight();
-    RECT panel{0, row + 2, client.right, client.bottom};
+    Layout layout = LayOut();
+    RECT panel{0, row * layout.rows + 2, client.right, client.bottom};
     DrawEdge(dc, &panel, EDGE_RAISED, BF_RECT | BF_SOFT);
     COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
     COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
     COLORREF dark = GetSysColor(COLOR_3DDKSHADOW);
     for (int i = 0; i < static_cast<int>(tabs_.size()); ++i) {
-      RECT tab = TabRect(i);
+      RECT tab = layout.tabs[i];
       bool selected = i == selected_;
       if (selected) {
         InflateRect(&tab, 2, 0);

@@ -4,7 +4,8 @@
 // check box toggles it, on a label selects (TVN_SELCHANGING / TVN_SELCHANGED). Keys: Up and
 // Down through the visible items, Left collapses or goes to the parent, Right expands or
 // goes to the first child, Space toggles the check box. Handles are checked: a deleted or
-// made-up item fails.
+// made-up item fails. The visible rows scroll a row at a time: the window's vertical bar
+// (unless TVS_NOSCROLL), the mouse wheel (three rows a notch), the selection kept in view.
 #include <algorithm>
 #include <memory>
 #include <set>
@@ -36,6 +37,17 @@ class TreeView {
   void OnDestroy() { DeleteChildren(&root_, false); }
 
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+    LRESULT result = HandleMessage(message, wparam, lparam);
+    if (message == TVM_INSERTITEMW || message == TVM_INSERTITEMA || message == TVM_DELETEITEM ||
+        message == TVM_EXPAND || message == TVM_SETITEMHEIGHT || message == WM_SIZE ||
+        message == WM_SETFONT) {
+      SetTop(top_);
+    }
+    return result;
+  }
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     const bool ansi = message == TVM_INSERTITEMA || message == TVM_GETITEMA || message == TVM_SETITEMA;
     switch (message) {
       case TVM_INSERTITEMW:
@@ -140,6 +152,7 @@ class TreeView {
         for (Node* p = node->parent; p != nullptr && p != &root_; p = p->parent) {
           if (!(p->state & TVIS_EXPANDED)) Expand(p, TVE_EXPAND, TVC_UNKNOWN);
         }
+        if (alive_.count(node)) EnsureVisible(node);
         return TRUE;
       }
       case TVM_GETITEMRECT: {
@@ -150,7 +163,7 @@ class TreeView {
         if (row < 0) return FALSE;
         RECT client;
         GetClientRect(window_, &client);
-        int top = row * ItemHeight();
+        int top = (row - top_) * ItemHeight();
         *rect = wparam ? LabelRect(node, top) : RECT{0, top, client.right, top + ItemHeight()};
         return TRUE;
       }
@@ -167,6 +180,12 @@ class TreeView {
         return TRUE;
       case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
+      case WM_MOUSEWHEEL:
+        SetTop(top_ - 3 * GET_WHEEL_DELTA_WPARAM(wparam) / WHEEL_DELTA);
+        return 0;
+      case WM_VSCROLL:
+        OnVScroll(LOWORD(wparam));
+        return 0;
       case WM_SETFONT:
         font_ = reinterpret_cast<HFONT>(wparam);
         if (LOWORD(lparam)) InvalidateRect(window_, nullptr, TRUE);
@@ -297,6 +316,7 @@ class TreeView {
     notice.itemNew.state = node->state;
     InvalidateRect(window_, nullptr, TRUE);
     SendNotify(window_, TVN_ITEMEXPANDEDW, &notice.hdr);
+    if (IsWindow(self)) SetTop(top_);  // fewer rows may leave room above
     return true;
   }
   static bool IsBelow(Node* node, Node* ancestor) {
@@ -328,8 +348,54 @@ class TreeView {
     selected_ = node;
     if (node) node->state |= TVIS_SELECTED;
     InvalidateRect(window_, nullptr, TRUE);
+    if (node) EnsureVisible(node);
     SendNotify(window_, TVN_SELCHANGEDW, &notice.hdr);
     return true;
+  }
+
+  // --- scrolling ----------------------------------------------------------------------
+  int VisibleRows() const {
+    RECT client;
+    GetClientRect(window_, &client);
+    return std::max(1, static_cast<int>(client.bottom) / ItemHeight());
+  }
+  void SetTop(int top) {
+    const int count = static_cast<int>(Visible().size());
+    top = std::clamp(top, 0, std::max(0, count - VisibleRows()));
+    if (top != top_) {
+      top_ = top;
+      InvalidateRect(window_, nullptr, TRUE);
+    }
+    if (Style() & TVS_NOSCROLL) return;
+    SCROLLINFO info{sizeof info, SIF_ALL, 0, std::max(0, count - 1), static_cast<UINT>(VisibleRows()), top_, 0};
+    SCROLLINFO now{sizeof now, SIF_ALL, 0, 0, 0, 0, 0};
+    bool shown = (Style() & WS_VSCROLL) != 0;
+    if (!shown || !GetScrollInfo(window_, SB_VERT, &now) || now.nMax != info.nMax || now.nPage != info.nPage ||
+        now.nPos != info.nPos) {
+      if (shown || count > VisibleRows()) SetScrollInfo(window_, SB_VERT, &info, TRUE);
+    }
+  }
+  void EnsureVisible(Node* node) {
+    int row = RowOf(node);
+    if (row < 0) return;
+    if (row < top_) SetTop(row);
+    else if (row >= top_ + VisibleRows()) SetTop(row - VisibleRows() + 1);
+  }
+  void OnVScroll(WORD code) {
+    SCROLLINFO info{sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
+    switch (code) {
+      case SB_LINEUP: return SetTop(top_ - 1);
+      case SB_LINEDOWN: return SetTop(top_ + 1);
+      case SB_PAGEUP: return SetTop(top_ - VisibleRows());
+      case SB_PAGEDOWN: return SetTop(top_ + VisibleRows());
+      case SB_TOP: return SetTop(0);
+      case SB_BOTTOM: return SetTop(static_cast<int>(Visible().size()));
+      case SB_THUMBTRACK:
+      case SB_THUMBPOSITION:
+        if (GetScrollInfo(window_, SB_VERT, &info)) SetTop(info.nTrackPos);
+        return;
+      default: return;
+    }
   }
 
   void ToggleCheck(Node* node) {
@@ -380,7 +446,8 @@ class TreeView {
     switch (code) {
       case TVGN_ROOT: return handle(root_.children.empty() ? nullptr : root_.children.front());
       case TVGN_CARET: return handle(selected_);
-      case TVGN_FIRSTVISIBLE: return handle(rows.empty() ? nullptr : rows.front().first);
+      case TVGN_FIRSTVISIBLE:
+        return handle(top_ < static_cast<int>(rows.size()) ? rows[static_cast<std::size_t>(top_)].first : nullptr);
       case TVGN_LASTVISIBLE: return handle(rows.empty() ? nullptr : rows.back().first);
       case TVGN_DROPHILITE: return nullptr;
       case TVGN_NEXT: return node ? handle(sibling(node, 1)) : nullptr;
@@ -453,10 +520,10 @@ class TreeView {
 
   void HitTest(POINT p, TVHITTESTINFO* hit) const {
     auto rows = Visible();
-    int row = p.y / ItemHeight();
+    int row = top_ + p.y / ItemHeight();
     if (p.y < 0 || row >= static_cast<int>(rows.size())) return;
     Node* node = rows[row].first;
-    int top = row * ItemHeight();
+    int top = (row - top_) * ItemHeight();
     hit->hItem = ::platform::comctl::Handle(node);
     RECT button = ButtonRect(node, top);
     InflateRect(&button, 2, 2);
@@ -547,9 +614,9 @@ class TreeView {
     bool has_lines = (Style() & TVS_HASLINES) != 0;
     int height = ItemHeight();
     auto rows = Visible();
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+    for (int r = top_; r < static_cast<int>(rows.size()); ++r) {
       Node* node = rows[r].first;
-      int top = r * height;
+      int top = (r - top_) * height;
       if (top >= client.bottom) break;
       int middle = top + height / 2;
       bool at_root_without_lines = node->parent == &root_ && !(Style() & TVS_LINESATROOT);
@@ -610,6 +677,7 @@ class TreeView {
   std::set<Node*> alive_;
   Node* selected_ = nullptr;
   bool focused_ = false;
+  int top_ = 0;  // the first visible row in view
   int indent_ = 19;
   int item_height_ = 0;
   COLORREF background_ = CLR_DEFAULT;

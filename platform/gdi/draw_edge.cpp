@@ -13,6 +13,16 @@
 //
 // BF_FLAT paints the outer border 3DSHADOW and the inner one 3DFACE on every side, BF_MONO
 // WINDOWFRAME and WINDOW.
+//
+// BF_DIAGONAL draws a 45-degree edge across the largest square that fits in the rectangle,
+// placed in the corner the line starts from: BF_TOP / BF_BOTTOM and BF_LEFT / BF_RIGHT name
+// the corner it ends in (bottom and right when not named). The edge is the sloping side of
+// a body that lies below it: a '/' edge is that body's top-left side and takes the top-left
+// colours, a '\' edge its top-right side and takes the bottom-right colours. The outer
+// border is the diagonal itself, the inner one the diagonal moved one pixel into the body;
+// BF_MIDDLE fills the rest of the body's triangle with the face colour.
+#include <algorithm>
+
 #include "platform/gdi/painter.h"
 
 using namespace platform::gdi;
@@ -60,6 +70,43 @@ void Border(Painter& painter, RECT& r, BorderColors colors, UINT flags) {
   if (flags & BF_BOTTOM) --r.bottom;
 }
 
+void Pixel(Painter& painter, LONG x, LONG y, int color) { Line(painter, x, y, x + 1, y + 1, color); }
+
+void Diagonal(Painter& painter, const RECT& r, UINT edge, UINT flags) {
+  const LONG n = std::min(r.right - r.left, r.bottom - r.top);
+  if (n <= 0) return;
+  const bool ends_top = flags & BF_TOP;
+  const bool ends_left = flags & BF_LEFT;
+  // Rising lines ('/') run from bottom-left to top-right or back.
+  const bool rising = ends_top != ends_left;
+  const LONG sx = ends_left ? r.right - n : r.left;  // the square, at the starting corner
+  const LONG sy = ends_top ? r.bottom - n : r.top;
+  const BorderColors outer = OuterColors(edge, flags), inner = InnerColors(edge, flags);
+  const int outer_color = rising ? outer.top_left : outer.bottom_right;
+  const int inner_color = rising ? inner.top_left : inner.bottom_right;
+  const int face = (flags & BF_MONO) ? COLOR_WINDOW : COLOR_3DFACE;
+  // Row by row from the top of the square: the diagonal's column, and the body beside it
+  // (to the right of a rising line, to the left of a falling one).
+  for (LONG i = 0; i < n; ++i) {
+    const LONG y = sy + i;
+    const LONG x = rising ? sx + n - 1 - i : sx + i;
+    const LONG into = rising ? 1 : -1;
+    LONG body = x;
+    if (edge & BDR_OUTER) Pixel(painter, x, y, outer_color);
+    if ((edge & BDR_INNER) && (rising ? x + 1 < sx + n : x - 1 >= sx)) {
+      body += into;
+      Pixel(painter, body, y, inner_color);
+    }
+    if (flags & BF_MIDDLE) {
+      if (rising) {
+        Line(painter, body + 1, y, sx + n, y + 1, face);
+      } else {
+        Line(painter, sx, y, body, y + 1, face);
+      }
+    }
+  }
+}
+
 }  // namespace
 
 extern "C" BOOL DrawEdge(HDC dc, LPRECT rect, UINT edge, UINT flags) {
@@ -71,7 +118,10 @@ extern "C" BOOL DrawEdge(HDC dc, LPRECT rect, UINT edge, UINT flags) {
   Painter painter(*context, R2_COPYPEN);
   if (!painter.ok()) return FALSE;
   RECT r = *rect;
-  if (flags & BF_DIAGONAL) return TRUE;  // diagonal edges are not drawn by this program
+  if (flags & BF_DIAGONAL) {
+    Diagonal(painter, r, edge, flags);
+    return TRUE;
+  }
   if (edge & BDR_OUTER) Border(painter, r, OuterColors(edge, flags), flags);
   if (edge & BDR_INNER) Border(painter, r, InnerColors(edge, flags), flags);
   if ((flags & BF_MIDDLE) && r.left < r.right && r.top < r.bottom) {

@@ -31,6 +31,11 @@ CaptionLayout LayoutCaption(const Window& w) {
     layout.close_box = RECT{layout.caption.right - 2 - box_w, top, layout.caption.right - 2,
                             top + box_h};
     text_right = layout.close_box.left - 2;
+    if (!tool && (w.style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX))) {
+      layout.max_box = RECT{layout.close_box.left - 2 - box_w, top, layout.close_box.left - 2, top + box_h};
+      layout.min_box = RECT{layout.max_box.left - box_w, top, layout.max_box.left, top + box_h};
+      text_right = layout.min_box.left - 2;
+    }
     // Dialog frames show no icon, as in Windows.
     bool dialog_frame = (w.ex_style & WS_EX_DLGMODALFRAME) != 0;
     if (!tool && !dialog_frame) {
@@ -50,6 +55,8 @@ LRESULT HitTest(const Window& w, POINT screen) {
   CaptionLayout layout = LayoutCaption(w);
   if (layout.has_caption) {
     if (Inside(layout.close_box, p)) return HTCLOSE;
+    if (Inside(layout.min_box, p)) return HTMINBUTTON;
+    if (Inside(layout.max_box, p)) return HTMAXBUTTON;
     if (Inside(layout.icon, p)) return HTSYSMENU;
     if (Inside(layout.caption, p)) return HTCAPTION;
   }

@@ -10,7 +10,8 @@
 // template order and gets WM_SETFONT; a control that cannot be created fails the dialog
 // unless DS_NOFAILCREATE; WM_INITDIALOG (wParam: the first tab stop) and, when it answers
 // TRUE, the focus on that control; finally the dialog is shown when its style says
-// WS_VISIBLE (a modal dialog always).
+// WS_VISIBLE (a modal dialog always). Dialogs have the 3-D look: an edit or list box with
+// WS_BORDER gets the sunken WS_EX_CLIENTEDGE instead of the flat line.
 #include <algorithm>
 
 #include "platform/gdi/dialog_base_units.h"
@@ -87,6 +88,16 @@ LPCWSTR NameArgument(const TemplateName& name, std::u16string& storage) {
   return storage.c_str();
 }
 
+// Edit (ordinal 0x81) and ListBox (0x83), by ordinal or by name in any case.
+bool IsEditOrListBox(const TemplateName& name) {
+  if (name.is_ordinal) return name.ordinal == 0x0081 || name.ordinal == 0x0083;
+  std::u16string lower = name.text;
+  for (char16_t& c : lower) {
+    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+  }
+  return lower == u"edit" || lower == u"listbox";
+}
+
 bool CreateItem(HWND dialog, const DialogItemTemplate& item, SIZE base, HFONT font,
                 HINSTANCE instance) {
   LPCWSTR class_name = nullptr;
@@ -106,11 +117,16 @@ bool CreateItem(HWND dialog, const DialogItemTemplate& item, SIZE base, HFONT fo
   } else {
     title = item.title.text;
   }
+  DWORD style = item.style | WS_CHILD;
+  DWORD ex_style = item.ex_style | WS_EX_NOPARENTNOTIFY;
+  if ((style & WS_BORDER) && IsEditOrListBox(item.class_name)) {
+    style &= ~WS_BORDER;
+    ex_style |= WS_EX_CLIENTEDGE;
+  }
   int x = MulDiv(item.x, base.cx, 4), y = MulDiv(item.y, base.cy, 8);
   int cx = MulDiv(item.cx, base.cx, 4), cy = MulDiv(item.cy, base.cy, 8);
   void* data = item.creation_data.empty() ? nullptr : const_cast<BYTE*>(item.creation_data.data());
-  HWND control = CreateWindowExW(item.ex_style | WS_EX_NOPARENTNOTIFY, class_name, title.c_str(),
-                                 item.style | WS_CHILD, x, y, cx, cy, dialog,
+  HWND control = CreateWindowExW(ex_style, class_name, title.c_str(), style, x, y, cx, cy, dialog,
                                  reinterpret_cast<HMENU>(static_cast<ULONG_PTR>(item.id)),
                                  instance, data);
   if (control == nullptr) return false;

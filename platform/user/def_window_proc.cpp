@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "platform/user/caption_layout.h"
+#include "platform/user/controls/window_scroll_tracking.h"
 #include "platform/user/default_painting.h"
 #include "platform/user/display_link.h"
 #include "platform/user/frame_metrics.h"
+#include "platform/user/system_menu.h"
 #include "platform/user/message_queue.h"
 #include "platform/user/window_class.h"
 #include "platform/user/window_links.h"
@@ -72,8 +74,22 @@ LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wparam, LPARAM lparam) 
       DestroyWindow(window);
       return 0;
     case WM_SYSCOMMAND:
+      switch (wparam & 0xFFF0) {
+        case SC_MINIMIZE:
+          ShowWindow(window, SW_MINIMIZE);
+          return 0;
+        case SC_MAXIMIZE:
+          ShowWindow(window, SW_MAXIMIZE);
+          return 0;
+        case SC_RESTORE:
+          ShowWindow(window, SW_RESTORE);
+          return 0;
+        default:
+          break;
+      }
       if ((wparam & 0xFFF0) == SC_CLOSE) {
         if (w->window_class && (w->window_class->style & CS_NOCLOSE)) return 0;
+        if (SystemCloseDisabled(window)) return 0;
         SendMessageW(window, WM_CLOSE, 0, 0);
       }
       return 0;
@@ -84,8 +100,18 @@ LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wparam, LPARAM lparam) 
       }
       return 0;
     case WM_NCLBUTTONDOWN:
-      if (wparam == HTCLOSE) {
+    case WM_NCLBUTTONDBLCLK:
+      if (wparam == HTHSCROLL || wparam == HTVSCROLL) {
+        controls::TrackWindowScrollBar(window, wparam == HTHSCROLL ? SB_HORZ : SB_VERT,
+                                       POINT{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
+      } else if (message == WM_NCLBUTTONDBLCLK) {
+        return 0;
+      } else if (wparam == HTCLOSE) {
         SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, lparam);
+      } else if (wparam == HTMINBUTTON && (w->style & WS_MINIMIZEBOX)) {
+        SendMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, lparam);
+      } else if (wparam == HTMAXBUTTON && (w->style & WS_MAXIMIZEBOX)) {
+        SendMessageW(window, WM_SYSCOMMAND, (w->style & WS_MAXIMIZE) ? SC_RESTORE : SC_MAXIMIZE, lparam);
       } else if (w->parent == nullptr) {
         SetActiveWindow(window);
       }

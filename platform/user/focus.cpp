@@ -2,6 +2,8 @@
 // GetForegroundWindow, SetCapture, ReleaseCapture, GetCapture, EnableWindow.
 #include "platform/user/focus.h"
 
+#include <vector>
+
 #include "platform/user/display_link.h"
 #include "platform/user/message_queue.h"
 #include "platform/user/window_links.h"
@@ -32,6 +34,21 @@ void ChangeFocus(MessageQueue& queue, HWND window) {
   }
 }
 
+// The program becomes or stops being the active application: every top-level window of
+// the thread hears it (WM_ACTIVATEAPP; lParam, the other application's thread, is 0 for
+// none here).
+void TellApplicationActivation(bool active) {
+  std::vector<HWND> tops;
+  const DWORD thread = GetCurrentThreadId();
+  for (HWND top : TopLevelWindows()) {
+    Window* w = FindWindowRecord(top);
+    if (w != nullptr && w->thread_id == thread && !w->destroying) tops.push_back(top);
+  }
+  for (HWND top : tops) {
+    if (FindWindowRecord(top) != nullptr) SendMessageW(top, WM_ACTIVATEAPP, active ? TRUE : FALSE, 0);
+  }
+}
+
 }  // namespace
 
 void ActivateWindow(HWND top, WORD how) {
@@ -43,11 +60,16 @@ void ActivateWindow(HWND top, WORD how) {
     SendMessageW(old, WM_NCACTIVATE, FALSE, reinterpret_cast<LPARAM>(top));
     SendMessageW(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), reinterpret_cast<LPARAM>(top));
   }
+  if (old != nullptr && top == nullptr && queue.active == nullptr) TellApplicationActivation(false);
   if (queue.active != top) return;  // a handler activated something else meanwhile
   Window* w = FindWindowRecord(top);
   if (w == nullptr) {
     queue.active = nullptr;
     return;
+  }
+  if (old == nullptr) {
+    TellApplicationActivation(true);
+    if (queue.active != top || FindWindowRecord(top) == nullptr) return;
   }
   // The active window comes to the top of the z-order.
   auto& order = TopLevelWindows();
@@ -85,6 +107,7 @@ void WindowLeaving(HWND leaving) {
         SendMessageW(leaving, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), 0);
       }
       queue.active = nullptr;
+      TellApplicationActivation(false);
     }
   }
   // The focus inside a window that goes is dropped without WM_KILLFOCUS.

@@ -9,6 +9,8 @@ namespace platform::user {
 // Makes `top` (a top-level window, or null) the active window of the thread:
 // WM_NCACTIVATE(FALSE) and WM_ACTIVATE(WA_INACTIVE) to the old one, then WM_NCACTIVATE
 // (TRUE) and WM_ACTIVATE(how) to the new one, whose default handling sets the focus.
+// When the thread had no active window, or is left with none, its top-level windows get
+// WM_ACTIVATEAPP (TRUE before the new window hears of it, FALSE after the old one did).
 void ActivateWindow(HWND top, WORD how);
 
 // `leaving` stops being eligible (hidden or being destroyed): when it holds the activation,

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/user/system_menu.h"
 #include "platform/user/window_table.h"
 
 namespace {
@@ -142,6 +143,22 @@ UINT StateFlags(const MenuItem& item) {
 }
 
 }  // namespace
+
+namespace platform::user {
+
+bool SystemCloseDisabled(HWND window) {
+  std::lock_guard hold(All().lock);
+  auto found = All().system_menus.find(window);
+  if (found == All().system_menus.end() || All().live.count(reinterpret_cast<ULONG_PTR>(found->second)) == 0) {
+    return false;
+  }
+  DWORD error = GetLastError();
+  MenuItem* item = FindItem(found->second, SC_CLOSE, false);
+  SetLastError(error);
+  return item != nullptr && (item->state & (MF_GRAYED | MF_DISABLED)) != 0;
+}
+
+}  // namespace platform::user
 
 extern "C" {
 
@@ -285,6 +302,13 @@ BOOL EnableMenuItem(HMENU menu, UINT item, UINT enable) {
   if (it == nullptr) return -1;
   UINT previous = it->state & (MF_GRAYED | MF_DISABLED);
   it->state = (it->state & ~(MF_GRAYED | MF_DISABLED)) | (enable & (MF_GRAYED | MF_DISABLED));
+  if (it->id == SC_CLOSE && previous != (it->state & (MF_GRAYED | MF_DISABLED))) {
+    // The close box shows the Close item's state.
+    for (auto& [window, system_menu] : All().system_menus) {
+      if (system_menu != menu) continue;
+      if (platform::user::Window* w = platform::user::FindWindowRecord(window)) w->frame_dirty = true;
+    }
+  }
   return static_cast<BOOL>(previous);
 }
 

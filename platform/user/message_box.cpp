@@ -62,11 +62,8 @@ bool WindowsCanBeShown() {
   return ok;
 }
 
-}  // namespace
-
-extern "C" {
-
-int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT style) {
+int ShowMessageBox(HWND owner, LPCWSTR text, LPCWSTR caption, UINT style, HICON user_icon,
+                   const platform::user::MessageBoxHelp& help) {
   platform::MessageBoxRequest request;
   request.caption = caption != nullptr ? WideToUtf8(caption) : kSystemDefaultCaption;
   request.text = WideToUtf8(text);
@@ -88,12 +85,37 @@ int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT style) {
     content.text = text != nullptr ? std::u16string(text) : std::u16string();
     content.style = style;
     content.spanish = platform::UserLanguageIsSpanish();
-    result = platform::user::RunMessageBoxWindow(owner, content);
+    content.user_icon = user_icon;
+    result = platform::user::RunMessageBoxWindow(owner, content, help);
   } else {
     result = platform::CurrentDisplay().RunMessageBox(request);
   }
   RecordInTranscript(request, result);
   return result;
+}
+
+}  // namespace
+
+extern "C" {
+
+int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT style) {
+  return ShowMessageBox(owner, text, caption, style, nullptr, {});
+}
+
+// MB_USERICON's icon is the module's icon resource lpszIcon.
+int MessageBoxIndirectW(const MSGBOXPARAMSW* params) {
+  if (params == nullptr || params->cbSize != sizeof(MSGBOXPARAMSW)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  HICON icon = nullptr;
+  if ((params->dwStyle & MB_ICONMASK) == MB_USERICON && params->lpszIcon != nullptr) {
+    icon = LoadIconW(params->hInstance, params->lpszIcon);
+  }
+  platform::user::MessageBoxHelp help;
+  help.context_id = params->dwContextHelpId;
+  help.callback = params->lpfnMsgBoxCallback;
+  return ShowMessageBox(params->hwndOwner, params->lpszText, params->lpszCaption, params->dwStyle, icon, help);
 }
 
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT style) {

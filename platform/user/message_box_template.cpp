@@ -96,8 +96,7 @@ bool Measure(const MessageBoxContent& content, Measures* out) {
     SIZE caption{0, 0};
     GetTextExtentPoint32W(dc, content.caption.c_str(), static_cast<int>(content.caption.size()),
                           &caption);
-    out->caption = caption.cx + kCaptionInsets +
-                   (MessageBoxClosable(content.style) ? kCloseBoxRoom : 0);
+    out->caption = caption.cx + kCaptionInsets + kCloseBoxRoom;
     SelectObject(dc, old);
     ok = out->base.cx > 0 && out->base.cy > 0;
   }
@@ -114,8 +113,10 @@ bool MessageBoxClosable(UINT style) {
   return type != MB_YESNO && type != MB_ABORTRETRYIGNORE;
 }
 
-HICON MessageBoxIcon(UINT style) {
-  switch (style & MB_ICONMASK) {
+HICON MessageBoxIcon(const MessageBoxContent& content) {
+  switch (content.style & MB_ICONMASK) {
+    case MB_USERICON:
+      return content.user_icon;
     case MB_ICONHAND:
       return LoadIconW(nullptr, IDI_HAND);
     case MB_ICONQUESTION:
@@ -129,11 +130,19 @@ HICON MessageBoxIcon(UINT style) {
   }
 }
 
-std::vector<DWORD> BuildMessageBoxTemplate(const MessageBoxContent& content) {
+std::vector<MessageBoxLabel> MessageBoxButtonsOf(const MessageBoxContent& content) {
   std::vector<MessageBoxLabel> labels = MessageBoxLabels(content.style, content.spanish);
+  if (!labels.empty() && (content.style & MB_HELP)) {
+    labels.push_back({IDHELP, content.spanish ? u"Ayuda" : u"Help"});
+  }
+  return labels;
+}
+
+std::vector<DWORD> BuildMessageBoxTemplate(const MessageBoxContent& content) {
+  std::vector<MessageBoxLabel> labels = MessageBoxButtonsOf(content);
   Measures m;
   if (labels.empty() || !Measure(content, &m)) return {};
-  bool has_icon = (content.style & MB_ICONMASK) != 0 && MessageBoxIcon(content.style) != nullptr;
+  bool has_icon = MessageBoxIcon(content) != nullptr;
   SIZE icon{has_icon ? UnitsX(GetSystemMetrics(SM_CXICON), m.base) : 0,
             has_icon ? UnitsY(GetSystemMetrics(SM_CYICON), m.base) : 0};
   SIZE text{UnitsX(m.text.cx, m.base), UnitsY(m.text.cy, m.base)};
@@ -149,8 +158,7 @@ std::vector<DWORD> BuildMessageBoxTemplate(const MessageBoxContent& content) {
   LONG row_top = contents_bottom + kGap;
   LONG height = row_top + kButtonHeight + kMargin;
 
-  DWORD style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK;
-  if (MessageBoxClosable(content.style)) style |= WS_SYSMENU;
+  DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK;
   if (content.centred) style |= DS_CENTER;
   DWORD ex_style = (content.style & (MB_TOPMOST | MB_SYSTEMMODAL)) ? WS_EX_TOPMOST : 0;
 
@@ -172,7 +180,8 @@ std::vector<DWORD> BuildMessageBoxTemplate(const MessageBoxContent& content) {
     w.Item(SS_ICON, RECT{kMargin, kMargin, kMargin + icon.cx, kMargin + icon.cy},
            kMessageBoxIconId, kStaticClass, u"");
   }
-  w.Item(SS_LEFT | SS_NOPREFIX | WS_GROUP,
+  const DWORD align = (content.style & (MB_RIGHT | MB_RTLREADING)) ? SS_RIGHT : SS_LEFT;
+  w.Item(align | SS_NOPREFIX | WS_GROUP,
          RECT{text_left, text_top, text_left + text.cx, text_top + text.cy}, kMessageBoxTextId,
          kStaticClass, content.text);
   int default_index = static_cast<int>((content.style & MB_DEFMASK) >> 8);

@@ -7,14 +7,17 @@
 //   - the MB_ICON* icon (32 x 32 pixels) at the top left, the text to its right, centred
 //     on the icon when it is shorter;
 //   - the text as DrawTextW wraps it (words, tabs, CR LF lines, no & prefixes) at most
-//     5/8 of the work area wide;
-//   - the buttons, 50 x 14 units each and 7 apart, centred in a row under both;
-//   - the box as wide as the widest of text, button row and caption (with its close box).
+//     5/8 of the work area wide, aligned right for MB_RIGHT and MB_RTLREADING;
+//   - the buttons, 50 x 14 units each and 7 apart, centred in a row under both, a Help
+//     button (IDHELP) last for MB_HELP;
+//   - the box as wide as the widest of text, button row and caption (with its close box:
+//     every box has the system menu; those that cannot be closed grey it).
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "platform/user/message_box_labels.h"
 #include "platform/win32.h"
 
 namespace platform::user {
@@ -28,13 +31,17 @@ struct MessageBoxContent {
   UINT style = MB_OK;
   bool spanish = false;
   bool centred = true;  // DS_CENTER in the work area; else the caller places it
+  HICON user_icon = nullptr;  // MB_USERICON's icon
 };
 
 // True when the style's MB_YESNO or MB_ABORTRETRYIGNORE box offers no way to close it.
 bool MessageBoxClosable(UINT style);
 
-// The icon of the style's MB_ICON* bits, null for none.
-HICON MessageBoxIcon(UINT style);
+// The icon of the style's MB_ICON* bits (the given one for MB_USERICON), null for none.
+HICON MessageBoxIcon(const MessageBoxContent& content);
+
+// The buttons, left to right: the style's set, then Help for MB_HELP.
+std::vector<MessageBoxLabel> MessageBoxButtonsOf(const MessageBoxContent& content);
 
 // A DLGTEMPLATE with its items (DWORD-aligned, as CreateDialogIndirectParamW reads it);
 // empty when the style names no button set or the screen cannot be measured.

@@ -19,6 +19,7 @@ struct BoxSession {
   HICON icon = nullptr;
   HWND owner = nullptr;
   bool centre_on_owner = false;
+  MessageBoxHelp help;
 };
 
 BoxSession* SessionOf(HWND box) {
@@ -61,6 +62,21 @@ void FocusDefaultButton(HWND box, UINT style) {
   }
 }
 
+void AskForHelp(HWND box, const BoxSession& session) {
+  HELPINFO info{};
+  info.cbSize = sizeof info;
+  info.iContextType = HELPINFO_WINDOW;
+  info.iCtrlId = IDHELP;
+  info.hItemHandle = box;
+  info.dwContextId = session.help.context_id;
+  GetCursorPos(&info.MousePos);
+  if (session.help.callback != nullptr) {
+    session.help.callback(&info);
+  } else if (session.owner != nullptr) {
+    SendMessageW(session.owner, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+  }
+}
+
 INT_PTR BoxProcedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG: {
@@ -71,6 +87,9 @@ INT_PTR BoxProcedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
                             reinterpret_cast<WPARAM>(session->icon), 0);
       }
       if (session->centre_on_owner) CentreOnOwner(box, session->owner);
+      if (CloseAnswer(session->style) == 0) {
+        EnableMenuItem(GetSystemMenu(box, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+      }
       FocusDefaultButton(box, session->style);
       return FALSE;  // the focus is set
     }
@@ -78,7 +97,9 @@ INT_PTR BoxProcedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
       BoxSession* session = SessionOf(box);
       if (session == nullptr || HIWORD(wparam) != BN_CLICKED) return FALSE;
       int id = LOWORD(wparam);
-      if (HasButton(session->style, id)) {
+      if (id == IDHELP && (session->style & MB_HELP)) {
+        AskForHelp(box, *session);
+      } else if (HasButton(session->style, id)) {
         EndDialog(box, id);
       } else if (id == IDCANCEL) {  // Escape without a Cancel button
         if (int answer = CloseAnswer(session->style); answer != 0) EndDialog(box, answer);
@@ -147,7 +168,7 @@ void RunLoop(HWND box, HWND owner) {
 
 }  // namespace
 
-int RunMessageBoxWindow(HWND owner, const MessageBoxContent& given) {
+int RunMessageBoxWindow(HWND owner, const MessageBoxContent& given, const MessageBoxHelp& help) {
   if (owner != nullptr) {
     if (LiveWindow(owner) == nullptr) return 0;
     owner = RootOf(owner);
@@ -161,7 +182,8 @@ int RunMessageBoxWindow(HWND owner, const MessageBoxContent& given) {
   }
   BoxSession session;
   session.style = content.style;
-  session.icon = MessageBoxIcon(content.style);
+  session.icon = MessageBoxIcon(content);
+  session.help = help;
   session.owner = owner;
   session.centre_on_owner = owner != nullptr;
   HWND box = CreateDialogIndirectParamW(nullptr, reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),

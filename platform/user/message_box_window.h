@@ -6,7 +6,10 @@
 //   - the box is shown active, the default button (MB_DEFBUTTONn) focused and marked;
 //   - a button ends it with its id; a close request (WM_CLOSE, SC_CLOSE, Escape, Alt+F4)
 //     ends it with IDCANCEL when it has a Cancel button, IDOK for a lone OK, and does
-//     nothing to MB_YESNO and MB_ABORTRETRYIGNORE, which have no close box;
+//     nothing to MB_YESNO and MB_ABORTRETRYIGNORE, whose Close item and close box are
+//     greyed;
+//   - the Help button of MB_HELP leaves the box up and asks for help: the callback given
+//     to MessageBoxIndirectW, else WM_HELP to the owner, with a HELPINFO;
 //   - the owner gets WM_ENTERIDLE (MSGF_DIALOGBOX, the box) each time the loop runs out
 //     of messages, as from any modal dialog;
 //   - when the display says no input will ever come again (a used-up script), the box
@@ -23,7 +26,11 @@ namespace platform::user {
 
 // The id of the button chosen, 0 when the box could not be shown (last error set) or was
 // left unanswered.
-int RunMessageBoxWindow(HWND owner, const MessageBoxContent& content);
+struct MessageBoxHelp {
+  DWORD_PTR context_id = 0;
+  MSGBOXCALLBACK callback = nullptr;
+};
+int RunMessageBoxWindow(HWND owner, const MessageBoxContent& content, const MessageBoxHelp& help = {});
 
 // Scripts name a message box's buttons by their English texts whatever the language:
 // the button of `box` (a message box) so named, ignoring case; null for none.

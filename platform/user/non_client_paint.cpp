@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "platform/user/caption_layout.h"
+#include "platform/user/system_menu.h"
 #include "platform/user/controls/window_scroll_bars.h"
 #include "platform/user/default_painting.h"
 #include "platform/user/frame_metrics.h"
@@ -117,8 +118,17 @@ void PaintCaption(HDC dc, const Window& w, const CaptionLayout& layout) {
   }
 
   if (layout.close_box.right > layout.close_box.left) {
-    bool no_close = w.window_class && (w.window_class->style & CS_NOCLOSE);
+    bool no_close = (w.window_class && (w.window_class->style & CS_NOCLOSE)) || SystemCloseDisabled(w.handle);
     CloseBox(dc, layout.close_box, !no_close);
+  }
+  if (layout.min_box.right > layout.min_box.left) {
+    RECT min_box = layout.min_box;
+    RECT max_box = layout.max_box;
+    DrawFrameControl(dc, &min_box, DFC_CAPTION,
+                     DFCS_CAPTIONMIN | ((w.style & WS_MINIMIZEBOX) ? 0 : DFCS_INACTIVE));
+    DrawFrameControl(dc, &max_box, DFC_CAPTION,
+                     ((w.style & WS_MAXIMIZE) ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMAX) |
+                         ((w.style & WS_MAXIMIZEBOX) ? 0 : DFCS_INACTIVE));
   }
 }
 

@@ -55,7 +55,42 @@ constexpr DWORD ERROR_MENU_ITEM_NOT_FOUND = 1456;
 // ---------------------------------------------------------------------------
 // Functions
 // ---------------------------------------------------------------------------
+// ---------------------------------------------------------------------------
+// Message boxes described by a structure, and help requests
+// ---------------------------------------------------------------------------
+constexpr int HELPINFO_WINDOW = 0x0001;
+constexpr int HELPINFO_MENUITEM = 0x0002;
+
+struct HELPINFO {
+  UINT cbSize;
+  int iContextType;
+  int iCtrlId;
+  HANDLE hItemHandle;
+  DWORD_PTR dwContextId;
+  POINT MousePos;
+};
+using LPHELPINFO = HELPINFO*;
+
+using MSGBOXCALLBACK = void (*)(LPHELPINFO help_info);
+
+struct MSGBOXPARAMSW {
+  UINT cbSize;
+  HWND hwndOwner;
+  HINSTANCE hInstance;
+  LPCWSTR lpszText;
+  LPCWSTR lpszCaption;
+  DWORD dwStyle;
+  LPCWSTR lpszIcon;
+  DWORD_PTR dwContextHelpId;
+  MSGBOXCALLBACK lpfnMsgBoxCallback;
+  DWORD dwLanguageId;
+};
+using PMSGBOXPARAMSW = MSGBOXPARAMSW*;
+using LPMSGBOXPARAMSW = MSGBOXPARAMSW*;
+
 extern "C" {
+
+int MessageBoxIndirectW(const MSGBOXPARAMSW* params);
 
 // The dialog manager
 HWND CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW dialog_template,

@@ -15,6 +15,10 @@ BOOL MoveToEx(HDC dc, int x, int y, LPPOINT previous);
 BOOL LineTo(HDC dc, int x, int y);
 BOOL Polyline(HDC dc, const POINT* points, int count);
 BOOL PolylineTo(HDC dc, const POINT* points, DWORD count);
+BOOL PolyBezier(HDC dc, const POINT* points, DWORD count);
+BOOL PolyBezierTo(HDC dc, const POINT* points, DWORD count);
+BOOL ArcTo(HDC dc, int left, int top, int right, int bottom, int x_radial1, int y_radial1,
+           int x_radial2, int y_radial2);
 
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
 BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int corner_width,

@@ -52,9 +52,39 @@ bool NotifyScrolled(HWND window, int scrolled) {
   return true;
 }
 
+// The window's bars show the view: lines for the vertical one, pixels for the horizontal.
+void SyncScrollBars(EditState& s) {
+  if (!s.multiline()) return;
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
+  if (s.vertical_bar) {
+    info.nMax = static_cast<int>(s.lines.size()) - 1;
+    info.nPage = static_cast<UINT>(s.VisibleLines());
+    info.nPos = s.first_line;
+    SCROLLINFO now{sizeof now, SIF_ALL, 0, 0, 0, 0, 0};
+    if (!GetScrollInfo(s.window, SB_VERT, &now) || now.nMax != info.nMax || now.nPage != info.nPage ||
+        now.nPos != info.nPos) {
+      SetScrollInfo(s.window, SB_VERT, &info, TRUE);
+    }
+  }
+  if (s.horizontal_bar && IsWindow(s.window)) {
+    RECT r = s.FormatRect();
+    info.nMax = s.wraps() ? 0 : s.LongestLineWidth();
+    info.nPage = static_cast<UINT>(r.right - r.left);
+    info.nPos = s.x_offset;
+    SCROLLINFO now{sizeof now, SIF_ALL, 0, 0, 0, 0, 0};
+    if (!GetScrollInfo(s.window, SB_HORZ, &now) || now.nMax != info.nMax || now.nPage != info.nPage ||
+        now.nPos != std::min(info.nPos, std::max(0, info.nMax - static_cast<int>(info.nPage) + 1))) {
+      SetScrollInfo(s.window, SB_HORZ, &info, TRUE);
+    }
+  }
+}
+
 void Repaint(EditState& s) {
   InvalidateRect(s.window, nullptr, TRUE);
   PlaceCaret(s);
+  SyncScrollBars(s);
 }
 
 // Moves the selection (no change of text).
@@ -318,6 +348,66 @@ void Scroll(EditState& s, int lines) {
   Notify(s.window, EN_VSCROLL);
 }
 
+// Scrolls the view sideways by `pixels` (multi-line with ES_AUTOHSCROLL: lines that do not
+// wrap can be wider than the window).
+void ScrollSideways(EditState& s, int pixels) {
+  if (s.wraps()) return;
+  RECT r = s.FormatRect();
+  const int most = std::max(0, s.LongestLineWidth() + 1 - (r.right - r.left));
+  const int offset = std::clamp(s.x_offset + pixels, 0, std::max(most, s.x_offset));
+  if (offset == s.x_offset) return;
+  s.x_offset = offset;
+  Repaint(s);
+  Notify(s.window, EN_HSCROLL);
+}
+
+int AverageCharWidth(const EditState& s) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, s.font != nullptr ? s.font : GetStockObject(SYSTEM_FONT));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return std::max(1, static_cast<int>(metrics.tmAveCharWidth));
+}
+
+void OnVScroll(EditState& s, WORD code) {
+  SCROLLINFO info{sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
+  switch (code) {
+    case SB_LINEUP: Scroll(s, -1); break;
+    case SB_LINEDOWN: Scroll(s, 1); break;
+    case SB_PAGEUP: Scroll(s, -s.VisibleLines()); break;
+    case SB_PAGEDOWN: Scroll(s, s.VisibleLines()); break;
+    case SB_TOP: Scroll(s, -s.first_line); break;
+    case SB_BOTTOM: Scroll(s, static_cast<int>(s.lines.size())); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+      // The whole position, not the 16 bits of the message.
+      if (GetScrollInfo(s.window, SB_VERT, &info)) Scroll(s, info.nTrackPos - s.first_line);
+      break;
+    default: break;
+  }
+}
+
+void OnHScroll(EditState& s, WORD code) {
+  RECT r = s.FormatRect();
+  const int page = std::max(1, static_cast<int>(r.right - r.left) - AverageCharWidth(s));
+  SCROLLINFO info{sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
+  switch (code) {
+    case SB_LINELEFT: ScrollSideways(s, -AverageCharWidth(s)); break;
+    case SB_LINERIGHT: ScrollSideways(s, AverageCharWidth(s)); break;
+    case SB_PAGELEFT: ScrollSideways(s, -page); break;
+    case SB_PAGERIGHT: ScrollSideways(s, page); break;
+    case SB_LEFT: ScrollSideways(s, -s.x_offset); break;
+    case SB_RIGHT: ScrollSideways(s, s.LongestLineWidth()); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+      if (GetScrollInfo(s.window, SB_HORZ, &info)) ScrollSideways(s, info.nTrackPos - s.x_offset);
+      break;
+    default: break;
+  }
+}
+
 LRESULT EditProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
     auto* state = new EditState;
@@ -329,6 +419,10 @@ LRESULT EditProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
       state->model.SetText(create->lpszName);
     }
     if (state->multiline()) state->limit = 30000;
+    if (create != nullptr) {
+      state->vertical_bar = (create->style & WS_VSCROLL) != 0;
+      state->horizontal_bar = (create->style & WS_HSCROLL) != 0;
+    }
     state->line_height = LineHeightOf(nullptr);
     return DefWindowProcW(window, message, wparam, lparam);
   }
@@ -338,6 +432,7 @@ LRESULT EditProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
       s->Relayout();
+      SyncScrollBars(*s);
       return 0;
     case WM_NCDESTROY:
       if (s->focused) DestroyCaret();
@@ -354,6 +449,7 @@ LRESULT EditProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
       s->line_height = LineHeightOf(s->font);
       s->Relayout();
       s->ScrollToCaret();
+      SyncScrollBars(*s);
       if (s->focused) {
         CreateCaret(window, nullptr, 1, s->line_height);
         PlaceCaret(*s);
@@ -422,15 +518,10 @@ LRESULT EditProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
       Scroll(*s, -3 * GET_WHEEL_DELTA_WPARAM(wparam) / WHEEL_DELTA);
       return 0;
     case WM_VSCROLL:
-      switch (LOWORD(wparam)) {
-        case SB_LINEUP: Scroll(*s, -1); break;
-        case SB_LINEDOWN: Scroll(*s, 1); break;
-        case SB_PAGEUP: Scroll(*s, -s->VisibleLines()); break;
-        case SB_PAGEDOWN: Scroll(*s, s->VisibleLines()); break;
-        case SB_TOP: Scroll(*s, -s->first_line); break;
-        case SB_BOTTOM: Scroll(*s, static_cast<int>(s->lines.size())); break;
-        default: break;
-      }
+      if (s->multiline()) OnVScroll(*s, LOWORD(wparam));
+      return 0;
+    case WM_HSCROLL:
+      if (s->multiline()) OnHScroll(*s, LOWORD(wparam));
       return 0;
     case WM_SETTEXT:
       return SetText(window, reinterpret_cast<LPCWSTR>(lparam));
@@ -517,7 +608,9 @@ LRESULT EditProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
       if ((s = Find(window)) != nullptr) Repaint(*s);
       return TRUE;
     case EM_LINESCROLL:
-      if (s->multiline()) Scroll(*s, static_cast<int>(lparam));
+      if (!s->multiline()) return FALSE;
+      if (wparam != 0) ScrollSideways(*s, static_cast<int>(static_cast<LONG_PTR>(wparam)) * AverageCharWidth(*s));
+      if ((s = Find(window)) != nullptr && lparam != 0) Scroll(*s, static_cast<int>(lparam));
       return TRUE;
     case EM_GETMODIFY:
       return s->modified ? TRUE : FALSE;

@@ -78,6 +78,12 @@ std::vector<int> EditState::LineExtents(const EditLine& line) const {
   return Measurer(font).Extents(std::u16string_view(shown).substr(line.start, line.length));
 }
 
+int EditState::LongestLineWidth() const {
+  int longest = 0;
+  for (const EditLine& l : lines) longest = std::max(longest, LineWidth(l));
+  return longest;
+}
+
 int EditState::LineWidth(const EditLine& line) const {
   std::vector<int> extents = LineExtents(line);
   return extents.empty() ? 0 : extents.back();
@@ -157,8 +163,7 @@ int EditState::ScrollToCaret() {
     // Out of sight: jump by a third of the width, as the classic control does.
     if (x < offset) offset = std::max(0, x - width / 3);
     if (x >= offset + width) offset = x - width + width / 3;
-    int longest = 0;
-    for (const EditLine& l : lines) longest = std::max(longest, LineWidth(l));
+    const int longest = LongestLineWidth();
     offset = std::clamp(offset, 0, std::max(0, longest + 1 - width + width / 3));
     if (longest < width) offset = 0;
   }

@@ -27,6 +27,10 @@ struct EditState {
   bool focused = false;
   bool tracking = false;  // a mouse drag holds the capture
   int desired_x = -1;     // Up/Down keep to this column (pixels), -1 when unset
+  // Created with WS_VSCROLL / WS_HSCROLL: the window's bars stay in sight (disabled when
+  // there is nothing to scroll) and follow the view.
+  bool vertical_bar = false;
+  bool horizontal_bar = false;
 
   bool can_undo = false;
   std::u16string undo_text;
@@ -51,6 +55,7 @@ struct EditState {
   // Cumulative widths of the line's characters as displayed.
   std::vector<int> LineExtents(const EditLine& line) const;
   int LineWidth(const EditLine& line) const;
+  int LongestLineWidth() const;
   // Where the text of a line starts, before scrolling (alignment within the format rect).
   int LineIndent(const EditLine& line) const;
   // The client point where a caret at `pos` stands (its top).

@@ -35,19 +35,17 @@ bool IsDroppedList(const ListBoxState& s) {
   return IsComboList(s) && !(s.style() & WS_CHILD);
 }
 
-// Shows the scroll bar only when there is something to scroll (unless
-// LBS_DISABLENOSCROLL), as ShowScrollBar does: the WS_VSCROLL bit comes and goes.
+// The window's own vertical bar follows the list: shown only when there is something to
+// scroll, unless LBS_DISABLENOSCROLL keeps it (disabled) in sight.
 void UpdateScrollBar(ListBoxState& s) {
   if (!s.wants_scroll_bar) return;
-  bool shown = (s.style() & WS_VSCROLL) != 0;
-  bool needed = s.count() > s.VisibleItems() || (s.style() & LBS_DISABLENOSCROLL);
-  if (shown != needed) {
-    DWORD style = needed ? (s.style() | WS_VSCROLL) : (s.style() & ~WS_VSCROLL);
-    SetWindowLongW(s.window, GWL_STYLE, static_cast<LONG>(style));
-    SetWindowPos(s.window, nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  if (IsWindowVisible(s.window)) PaintListScrollBar(s);
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_ALL | ((s.style() & LBS_DISABLENOSCROLL) ? SIF_DISABLENOSCROLL : 0);
+  info.nMax = std::max(0, s.count() - 1);
+  info.nPage = static_cast<UINT>(std::max(1, s.VisibleItems()));
+  info.nPos = s.top;
+  SetScrollInfo(s.window, SB_VERT, &info, IsWindowVisible(s.window));
 }
 
 void Changed(ListBoxState& s) {
@@ -187,35 +185,6 @@ void Scroll(HWND window, WORD code, int track) {
   }
 }
 
-// A press on the scroll bar (screen point); true when it was on the bar.
-bool PressScrollBar(HWND window, POINT screen) {
-  ListBoxState* s = Find(window);
-  if (s == nullptr || !(s->style() & WS_VSCROLL)) return false;
-  RECT bar = ListScrollBarOnScreen(window);
-  if (!PtInRect(&bar, screen)) return false;
-  ScrollRange range = s->Range();
-  switch (HitVerticalBar(bar, range, screen)) {
-    case ScrollPart::kLineUp: Scroll(window, SB_LINEUP, 0); break;
-    case ScrollPart::kLineDown: Scroll(window, SB_LINEDOWN, 0); break;
-    case ScrollPart::kPageUp: Scroll(window, SB_PAGEUP, 0); break;
-    case ScrollPart::kPageDown: Scroll(window, SB_PAGEDOWN, 0); break;
-    case ScrollPart::kThumb:
-      s->tracking = ListTracking::kThumb;
-      s->thumb_grab = screen.y - LayoutVerticalBar(bar, range).thumb.top;
-      SetCapture(window);
-      break;
-    case ScrollPart::kNone: break;
-  }
-  return true;
-}
-
-void DragThumb(ListBoxState& s, POINT client_point) {
-  POINT screen = client_point;
-  ClientToScreen(s.window, &screen);
-  RECT bar = ListScrollBarOnScreen(s.window);
-  SetTop(s, PositionFromThumbTop(bar, s.Range(), screen.y - s.thumb_grab));
-}
-
 void OnButtonDown(HWND window, UINT message, LPARAM lparam) {
   ListBoxState* s = Find(window);
   if (s == nullptr) return;
@@ -224,7 +193,11 @@ void OnButtonDown(HWND window, UINT message, LPARAM lparam) {
     // The dropped list holds the capture: a press outside it closes it.
     POINT screen = point;
     ClientToScreen(window, &screen);
-    if (PressScrollBar(window, screen)) return;
+    const LPARAM at = MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y));
+    if (SendMessageW(window, WM_NCHITTEST, 0, at) == HTVSCROLL) {
+      SendMessageW(window, WM_NCLBUTTONDOWN, HTVSCROLL, at);
+      return;
+    }
     RECT client{};
     GetClientRect(window, &client);
     if (!PtInRect(&client, point)) {
@@ -263,7 +236,6 @@ void OnMouseMove(HWND window, LPARAM lparam) {
   ListBoxState* s = Find(window);
   if (s == nullptr) return;
   POINT point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
-  if (s->tracking == ListTracking::kThumb) return DragThumb(*s, point);
   bool hovering_dropped = IsDroppedList(*s) && GetCapture() == window;
   if (s->tracking != ListTracking::kItems && !hovering_dropped) return;
   RECT client{};
@@ -609,10 +581,6 @@ LRESULT ListProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, b
       EndPaint(window, &paint);
       return 0;
     }
-    case WM_NCPAINT:
-      DefWindowProcW(window, message, wparam, lparam);
-      if ((s = Find(window)) != nullptr) PaintListScrollBar(*s);
-      return 0;
     case WM_ENABLE:
       Changed(*s);
       return 0;
@@ -648,10 +616,9 @@ LRESULT ListProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, b
       return 0;
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK:
-      if (wparam == HTVSCROLL) {
-        if (!combo_list && GetFocus() != window) SetFocus(window);
-        PressScrollBar(window, POINT{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
-        return 0;
+      if (wparam == HTVSCROLL && !combo_list && GetFocus() != window) {
+        SetFocus(window);
+        if (!IsWindow(window)) return 0;
       }
       return DefWindowProcW(window, message, wparam, lparam);
     case WM_MOUSEWHEEL:

@@ -1,6 +1,6 @@
 // Painting a list box: the colours asked of the parent (WM_CTLCOLORLISTBOX), the items
 // (selected ones in COLOR_HIGHLIGHT / COLOR_HIGHLIGHTTEXT), the focus rectangle on the
-// caret item while focused, or WM_DRAWITEM for owner-drawn lists; and its scroll bar.
+// caret item while focused, or WM_DRAWITEM for owner-drawn lists.
 #include "platform/user/controls/list_box_paint.h"
 
 #include <algorithm>
@@ -70,27 +70,6 @@ void PaintListBox(ListBoxState& s, HDC dc) {
     DrawFocusRect(dc, &item);
   }
   SelectObject(dc, old_font);
-}
-
-RECT ListScrollBarOnScreen(HWND window) {
-  RECT client{};
-  GetClientRect(window, &client);
-  POINT origin{0, 0};
-  ClientToScreen(window, &origin);
-  return RECT{origin.x + client.right, origin.y, origin.x + client.right + GetSystemMetrics(SM_CXVSCROLL),
-              origin.y + client.bottom};
-}
-
-void PaintListScrollBar(ListBoxState& s) {
-  if (!(s.style() & WS_VSCROLL)) return;
-  RECT on_screen = ListScrollBarOnScreen(s.window);
-  RECT window_rect{};
-  GetWindowRect(s.window, &window_rect);
-  OffsetRect(&on_screen, -window_rect.left, -window_rect.top);
-  HDC dc = GetWindowDC(s.window);
-  if (dc == nullptr) return;
-  PaintVerticalBar(dc, on_screen, s.Range());
-  ReleaseDC(s.window, dc);
 }
 
 }  // namespace platform::user::controls

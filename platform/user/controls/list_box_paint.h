@@ -1,4 +1,5 @@
-// Painting a list box and its scroll bar (platform-internal; see list_box_paint.cpp).
+// Painting a list box's items (platform-internal; see list_box_paint.cpp). Its scroll bar
+// is the window's own, painted with the frame.
 #pragma once
 
 #include "platform/user/controls/list_box_state.h"
@@ -6,9 +7,5 @@
 namespace platform::user::controls {
 
 void PaintListBox(ListBoxState& state, HDC dc);
-// The WS_VSCROLL bar in the non-client area (window coordinates), and its rectangle on the
-// screen.
-void PaintListScrollBar(ListBoxState& state);
-RECT ListScrollBarOnScreen(HWND window);
 
 }  // namespace platform::user::controls

@@ -15,10 +15,6 @@ int ListBoxState::VisibleItems() const {
 
 int ListBoxState::LastTop() const { return std::max(0, count() - VisibleItems()); }
 
-ScrollRange ListBoxState::Range() const {
-  return ScrollRange{0, std::max(0, count() - 1), VisibleItems(), top};
-}
-
 int ListBoxState::ItemFromPoint(POINT point, bool* outside) const {
   RECT client{};
   GetClientRect(window, &client);

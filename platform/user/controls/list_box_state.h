@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/user/controls/scroll_bar_parts.h"
 #include "platform/win32.h"
 
 namespace platform::user::controls {
@@ -17,7 +16,7 @@ struct ListItem {
   bool selected = false;
 };
 
-enum class ListTracking { kNone, kItems, kThumb };
+enum class ListTracking { kNone, kItems };
 
 struct ListBoxState {
   HWND window = nullptr;
@@ -33,7 +32,6 @@ struct ListBoxState {
   bool wants_scroll_bar = false;  // created with WS_VSCROLL
   int requested_height = 0;       // the height asked for, before integral-height trimming
   ListTracking tracking = ListTracking::kNone;
-  int thumb_grab = 0;              // pixels from the thumb's top to where it was grabbed
   bool extend_on_drag = false;     // extended selection: dragging extends from the anchor
 
   DWORD style() const { return static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)); }
@@ -48,7 +46,6 @@ struct ListBoxState {
 
   int VisibleItems() const;  // whole items that fit in the client area (at least 1)
   int LastTop() const;       // the largest useful top index
-  ScrollRange Range() const;
   // The index of the item at a client point, clamped into the list (-1 when empty);
   // `outside` tells whether the point is beyond the items.
   int ItemFromPoint(POINT point, bool* outside) const;

@@ -6,13 +6,17 @@
 #include <initializer_list>
 
 #include "platform/user/controls/window_scroll_bars.h"
+#include "platform/user/painting_state.h"
 
 namespace {
 
 using namespace platform::user::controls;
 
+// The frame (where the bars are) is painted again with the window's next paint, in its
+// turn after the parent's: painting it at once could be covered by a parent still to paint.
 void RedrawFrame(HWND window) {
-  RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
+  const RECT nothing{0, 0, 0, 0};
+  platform::user::Invalidate(window, &nothing, false, true, false);
 }
 
 // A window bar after its values changed: shown while it can scroll, hidden when it cannot
@@ -91,7 +95,9 @@ BOOL GetScrollInfo(HWND window, int bar, LPSCROLLINFO info) {
   }
   if (info->fMask & SIF_PAGE) info->nPage = record->values.page;
   if (info->fMask & SIF_POS) info->nPos = record->values.pos;
-  if ((info->fMask & SIF_TRACKPOS) && info->cbSize == sizeof(SCROLLINFO)) info->nTrackPos = record->values.pos;
+  if ((info->fMask & SIF_TRACKPOS) && info->cbSize == sizeof(SCROLLINFO)) {
+    info->nTrackPos = record->dragging ? record->track_pos : record->values.pos;
+  }
   return TRUE;
 }
 

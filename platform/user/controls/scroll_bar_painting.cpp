@@ -59,7 +59,9 @@ void PaintScrollBar(HDC dc, const ScrollLayout& layout, const ScrollLook& look) 
   if (layout.thumb_length > 0) {
     PaintPage(dc, layout, look, ScrollPart::kPageAfter);
     RECT thumb = ScrollPartRect(layout, ScrollPart::kThumb);
-    DrawFrameControl(dc, &thumb, DFC_BUTTON, DFCS_BUTTONPUSH);
+    // Raised like the arrow boxes beside it (a light outer edge, white inside), not like a
+    // push button.
+    DrawEdge(dc, &thumb, EDGE_RAISED, BF_RECT | BF_MIDDLE);
   }
 }
 

@@ -55,26 +55,38 @@ bool ShowWindowBar(HWND window, int bar, bool show) {
   return true;
 }
 
-void PaintWindowScrollBars(HWND window, HDC dc) {
+bool WindowBarOnScreen(HWND window, int bar, RECT* screen) {
   const DWORD style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
-  if (!(style & (WS_HSCROLL | WS_VSCROLL))) return;
-  RECT outer;
+  if (!(style & (bar == SB_HORZ ? WS_HSCROLL : bar == SB_VERT ? WS_VSCROLL : 0))) return false;
   RECT client;
-  GetWindowRect(window, &outer);
-  GetClientRect(window, &client);
+  if (!GetClientRect(window, &client)) return false;
   MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-  OffsetRect(&client, -outer.left, -outer.top);  // window coordinates
+  *screen = bar == SB_HORZ
+                ? RECT{client.left, client.bottom, client.right, client.bottom + GetSystemMetrics(SM_CYHSCROLL)}
+                : RECT{client.right, client.top, client.right + GetSystemMetrics(SM_CXVSCROLL), client.bottom};
+  return true;
+}
+
+ScrollLayout LayoutWindowBar(HWND window, int bar, const WindowScrollBar& record, const RECT& screen) {
+  return LayoutScrollBar(screen, bar == SB_VERT, record.values,
+                         record.dragging ? record.track_pos : record.values.pos,
+                         IsWindowEnabled(window) != FALSE);
+}
+
+void PaintWindowScrollBars(HWND window, HDC dc) {
+  RECT outer;
+  GetWindowRect(window, &outer);
   for (int bar : {SB_HORZ, SB_VERT}) {
-    if (!(style & (bar == SB_HORZ ? WS_HSCROLL : WS_VSCROLL))) continue;
+    RECT screen;
+    if (!WindowBarOnScreen(window, bar, &screen)) continue;
     WindowScrollBar* record = WindowBar(window, bar);
     if (record == nullptr) return;
-    RECT r = bar == SB_HORZ
-                 ? RECT{client.left, client.bottom, client.right, client.bottom + GetSystemMetrics(SM_CYHSCROLL)}
-                 : RECT{client.right, client.top, client.right + GetSystemMetrics(SM_CXVSCROLL), client.bottom};
+    OffsetRect(&screen, -outer.left, -outer.top);  // window coordinates
     ScrollLook look;
     look.disabled_arrows = record->disabled_arrows;
     look.enabled = IsWindowEnabled(window) != FALSE;
-    PaintScrollBar(dc, LayoutScrollBar(r, bar == SB_VERT, record->values, record->values.pos, look.enabled), look);
+    look.pressed = record->pressed;
+    PaintScrollBar(dc, LayoutWindowBar(window, bar, *record, screen), look);
   }
 }
 

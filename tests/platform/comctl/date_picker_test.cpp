@@ -332,3 +332,37 @@ TEST_F(DatePickerTest, LongFormatNamesTheDayAndMonth) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DatePickerTest, PictureStringsShowTheDateTheirWay) {
+  // Monday 7 December 2026, at 00:00 (the time of day DTM_SETSYSTEMTIME was given).
+  struct Row {
+    const char16_t* format;
+    const char16_t* text;
+  } rows[] = {
+      {u"yyyy-MM-dd", u"2026-12-07"},
+      {u"d/M/yy", u"7/12/26"},
+      {u"dddd d 'de' MMMM", u"Monday 7 de December"},
+      {u"ddd, MMM d", u"Mon, Dec 7"},
+      {u"'It''s' yyyy", u"It's 2026"},
+      {u"hh:mm tt", u"12:00 AM"},
+  };
+  for (const Row& row : rows) {
+    ASSERT_TRUE(SendMessageW(picker_, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(row.format)));
+    EXPECT_EQ(Text(), std::u16string(row.text)) << std::string(row.format, row.format + 3);
+  }
+  // The fields are the picture's: in yyyy-MM-dd the first is the year.
+  SendMessageW(picker_, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(u"yyyy-MM-dd"));
+  Press("Up");
+  EXPECT_EQ(Text(), u"2027-12-07");
+  Press("Right Down");
+  EXPECT_EQ(Text(), u"2027-11-07");
+  // Null goes back to the style's format; the ANSI form reads bytes.
+  SendMessageW(picker_, DTM_SETFORMATW, 0, 0);
+  EXPECT_EQ(Text(), u"07/11/2027");
+  SendMessageW(picker_, DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>("dd.MM.yyyy"));
+  EXPECT_EQ(Text(), u"07.11.2027");
+}
+
+}  // namespace

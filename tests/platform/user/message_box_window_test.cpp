@@ -24,12 +24,14 @@ struct Seen {
   int default_id = 0;                   // the BS_DEFPUSHBUTTON
   int focus_id = 0;
   bool icon = false;
-  bool close_box = false;  // WS_SYSMENU
+  bool system_menu = false;  // WS_SYSMENU: every box has its caption's close box
+  bool close_box = false;    // ... and it works: SC_CLOSE is not greyed
   bool owner_enabled = true;
   bool box_active = false;
   std::u16string caption;
   std::u16string text;
   RECT text_rect{};  // client coordinates
+  DWORD text_style = 0;
   RECT client{};
 };
 
@@ -78,7 +80,10 @@ class MessageBoxWindowTest : public WindowTest {
     s.focus_id = GetDlgCtrlID(GetFocus());
     HWND icon = GetDlgItem(box, 20);
     s.icon = icon != nullptr && SendMessageW(icon, STM_GETICON, 0, 0) != 0;
-    s.close_box = (GetWindowLongW(box, GWL_STYLE) & WS_SYSMENU) != 0;
+    s.system_menu = (GetWindowLongW(box, GWL_STYLE) & WS_SYSMENU) != 0;
+    UINT close_state = GetMenuState(GetSystemMenu(box, FALSE), SC_CLOSE, MF_BYCOMMAND);
+    s.close_box = s.system_menu && close_state != static_cast<UINT>(-1) && !(close_state & MF_GRAYED);
+    s.text_style = static_cast<DWORD>(GetWindowLongW(GetDlgItem(box, 0xFFFF), GWL_STYLE));
     s.owner_enabled = IsWindowEnabled(owner_) != FALSE;
     s.box_active = GetActiveWindow() == box;
     s.caption = TextOf(box);
@@ -132,6 +137,7 @@ TEST_F(MessageBoxWindowTest, LayoutFollowsTheStyleAndTheLanguage) {
     EXPECT_EQ(seen_.default_id, c.default_id);
     EXPECT_EQ(seen_.focus_id, c.default_id);
     EXPECT_EQ(seen_.icon, c.icon);
+    EXPECT_TRUE(seen_.system_menu);
     EXPECT_EQ(seen_.close_box, c.close_box);
     EXPECT_TRUE(seen_.box_active);
     EXPECT_FALSE(seen_.owner_enabled);
@@ -282,6 +288,100 @@ TEST_F(MessageBoxWindowTest, TaskModalBoxWithoutOwnerDisablesTheThreadsWindows) 
   UseScript("key Enter");
   EXPECT_EQ(MessageBoxW(nullptr, u"t", u"c", MB_OK), IDOK);  // application-modal, no owner
   EXPECT_TRUE(Take({WM_ENABLE}).empty());
+}
+
+TEST_F(MessageBoxWindowTest, HelpButtonAsksTheOwnerOrTheCallbackAndLeavesTheBoxUp) {
+  std::vector<HELPINFO> asked;
+  auto previous = handler_;
+  handler_ = [&](HWND window, UINT message, WPARAM wparam, LPARAM lparam) -> std::optional<LRESULT> {
+    if (window == owner_ && message == WM_HELP) {
+      asked.push_back(*reinterpret_cast<const HELPINFO*>(lparam));
+      return TRUE;
+    }
+    return previous(window, message, wparam, lparam);
+  };
+  int idles = 0;
+  on_idle_ = [&](HWND box) {
+    if (++idles == 1) {
+      SendMessageW(GetDlgItem(box, IDHELP), BM_CLICK, 0, 0);
+    } else {
+      EndDialog(box, IDOK);
+    }
+  };
+  for (const char* lang : {"en_US", "es_ES"}) {
+    UseLanguage(lang);
+    looked_ = false;
+    idles = 0;
+    EXPECT_EQ(MessageBoxW(owner_, u"t", u"c", MB_OKCANCEL | MB_HELP), IDOK);
+    std::u16string help = lang[0] == 'e' && lang[1] == 's' ? u"Ayuda" : u"Help";
+    EXPECT_EQ(seen_.buttons, (std::vector<std::u16string>{lang[1] == 's' ? u"Aceptar" : u"OK",
+                                                           lang[1] == 's' ? u"Cancelar" : u"Cancel", help}));
+  }
+  ASSERT_EQ(asked.size(), 2u);
+  EXPECT_EQ(asked[0].iContextType, HELPINFO_WINDOW);
+  EXPECT_EQ(asked[0].iCtrlId, IDHELP);
+
+  // MessageBoxIndirectW: the callback instead of WM_HELP, with the context id.
+  static DWORD_PTR called_with = 0;
+  MSGBOXPARAMSW params{};
+  params.cbSize = sizeof params;
+  params.hwndOwner = owner_;
+  params.lpszText = u"t";
+  params.lpszCaption = u"c";
+  params.dwStyle = MB_OK | MB_HELP;
+  params.dwContextHelpId = 77;
+  params.lpfnMsgBoxCallback = [](LPHELPINFO info) { called_with = info->dwContextId; };
+  idles = 0;
+  EXPECT_EQ(MessageBoxIndirectW(&params), IDOK);
+  EXPECT_EQ(called_with, 77u);
+  EXPECT_EQ(asked.size(), 2u);
+}
+
+TEST_F(MessageBoxWindowTest, UserIconAndTextAlignmentFollowTheStyle) {
+  on_idle_ = [](HWND box) { EndDialog(box, IDOK); };
+  struct Case {
+    UINT style;
+    DWORD align;
+  } cases[] = {{MB_OK, SS_LEFT}, {MB_OK | MB_RIGHT, SS_RIGHT}, {MB_OK | MB_RTLREADING, SS_RIGHT}};
+  for (const Case& c : cases) {
+    looked_ = false;
+    EXPECT_EQ(MessageBoxW(owner_, u"t", u"c", c.style), IDOK);
+    EXPECT_EQ(seen_.text_style & SS_TYPEMASK, c.align) << c.style;
+  }
+
+  MSGBOXPARAMSW params{};
+  params.cbSize = sizeof params;
+  params.hwndOwner = owner_;
+  params.lpszText = u"With the application's icon";
+  params.lpszCaption = u"c";
+  params.dwStyle = MB_OK | MB_USERICON;
+  params.lpszIcon = IDI_APPLICATION;  // a system icon: no module
+  looked_ = false;
+  EXPECT_EQ(MessageBoxIndirectW(&params), IDOK);
+  EXPECT_TRUE(seen_.icon);
+  params.lpszIcon = MAKEINTRESOURCEW(4321);  // no such icon: no icon shown
+  looked_ = false;
+  EXPECT_EQ(MessageBoxIndirectW(&params), IDOK);
+  EXPECT_FALSE(seen_.icon);
+  params.cbSize = 3;
+  SetLastError(0);
+  EXPECT_EQ(MessageBoxIndirectW(&params), 0);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+  EXPECT_EQ(MessageBoxIndirectW(nullptr), 0);
+}
+
+TEST_F(MessageBoxWindowTest, GreyedCloseBoxIgnoresClicks) {
+  int idles = 0;
+  on_idle_ = [&](HWND box) {
+    if (++idles == 1) {
+      SendMessageW(box, WM_NCLBUTTONDOWN, HTCLOSE, 0);
+      SendMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0);
+      PostMessageW(box, WM_NULL, 0, 0);  // one more round of the loop
+    } else {
+      EndDialog(box, 55);
+    }
+  };
+  EXPECT_EQ(MessageBoxW(owner_, u"t", u"c", MB_YESNO), 55);
 }
 
 // The daily question as the user sees it, in both languages.

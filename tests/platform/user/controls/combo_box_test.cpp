@@ -267,3 +267,28 @@ TEST_F(ComboBoxTest, ColoursOfTheEditAndListAreAskedOfTheParent) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ComboBoxTest, DroppedListScrollsByItsBarAndStaysDown) {
+  std::vector<std::u16string> many;
+  for (int i = 0; i < 20; ++i) many.push_back(u"item " + std::u16string(1, static_cast<char16_t>(u'a' + i)));
+  HWND combo = MakeCombo(CBS_DROPDOWNLIST, many);
+  HWND list = ListOf(combo);
+  SetFocus(combo);
+  SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+  ASSERT_EQ(GetCapture(), list);
+  ASSERT_TRUE(GetWindowLongW(list, GWL_STYLE) & WS_VSCROLL);
+  // A press on the down arrow, as the captured list receives it: in client coordinates.
+  RECT client{};
+  GetClientRect(list, &client);
+  POINT arrow{client.right + 8, client.bottom - 4};
+  PostMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(static_cast<WORD>(arrow.x), static_cast<WORD>(arrow.y)));
+  SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(static_cast<WORD>(arrow.x), static_cast<WORD>(arrow.y)));
+  EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0), TRUE);
+  EXPECT_EQ(GetCapture(), list);
+  SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+}
+
+}  // namespace
