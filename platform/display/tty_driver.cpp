@@ -72,9 +72,10 @@ void TtyDriver::Stop() {
   if (tty_fd_ >= 0) close(tty_fd_);
   tty_fd_ = -1;
   writer_.reset();
+  // Lines typed ahead wait for the next window; half a key sequence does not.
+  if (mode_ == Mode::kScreen) bytes_.clear();
   mode_ = Mode::kNone;
   asked_window_ = nullptr;
-  bytes_.clear();
 }
 
 void TtyDriver::WindowShown(const TopLevelWindowInfo& info) {
