@@ -5,7 +5,8 @@
 // Keys: arrows move the selection by a day or a week, Page Up / Page Down by a month,
 // Home / End to the month's first / last day; each move sends MCN_SELCHANGE. A click on a
 // day selects it and sends MCN_SELCHANGE then MCN_SELECT; a click on the "today" line
-// selects today. Notifications go to the parent, or to the window CCM_SETNOTIFYWINDOW names.
+// selects today. MCM_GETMONTHRANGE tells the month shown, MCM_HITTEST what is at a point.
+// Notifications go to the parent, or to the window CCM_SETNOTIFYWINDOW names.
 #include <array>
 
 #include "platform/comctl/calendar_text.h"
@@ -129,6 +130,10 @@ class MonthCalendar {
         *out = RECT{0, 0, layout.total.cx, layout.total.cy};
         return TRUE;
       }
+      case MCM_GETMONTHRANGE:
+        return MonthRange(static_cast<DWORD>(wparam), reinterpret_cast<SYSTEMTIME*>(lparam));
+      case MCM_HITTEST:
+        return HitTest(reinterpret_cast<MCHITTESTINFO*>(lparam));
       case MCM_GETFIRSTDAYOFWEEK:
         return (names_.FirstDayOfWeek() + 6) % 7;  // LOCALE_IFIRSTDAYOFWEEK: 0 = Monday
       default:
@@ -175,6 +180,54 @@ class MonthCalendar {
     l.today = RECT{margin, y, margin + width, y + l.cell_height + 2};
     l.total = SIZE{l.title.right, l.today.bottom + 3};
     return l;
+  }
+
+  // The shown month (GMR_VISIBLE), or every day of the grid (GMR_DAYSTATE): answers the
+  // number of months concerned.
+  LRESULT MonthRange(DWORD which, SYSTEMTIME* range) const {
+    SYSTEMTIME first = CellDate(0, 0), last = CellDate(5, 6);
+    if (which == GMR_VISIBLE) {
+      first = SYSTEMTIME{};
+      first.wYear = static_cast<WORD>(shown_year_);
+      first.wMonth = static_cast<WORD>(shown_month_);
+      first.wDay = 1;
+      first = WithDayOfWeek(first);
+      last = first;
+      last.wDay = static_cast<WORD>(DaysInMonth(shown_year_, shown_month_));
+      last = WithDayOfWeek(last);
+    }
+    if (range != nullptr) {
+      range[0] = first;
+      range[1] = last;
+    }
+    return (last.wYear * 12 + last.wMonth) - (first.wYear * 12 + first.wMonth) + 1;
+  }
+
+  LRESULT HitTest(MCHITTESTINFO* info) const {
+    if (info == nullptr || info->cbSize < sizeof(MCHITTESTINFO)) return -1;
+    Layout l = Measure();
+    POINT p = info->pt;
+    info->st = SYSTEMTIME{};
+    if (PtInRect(&l.previous, p)) return info->uHit = MCHT_TITLEBTNPREV;
+    if (PtInRect(&l.next, p)) return info->uHit = MCHT_TITLEBTNNEXT;
+    if (PtInRect(&l.title, p)) return info->uHit = MCHT_TITLEBK;
+    if (PtInRect(&l.weekdays, p)) return info->uHit = MCHT_CALENDARDAY;
+    if (PtInRect(&l.grid, p)) {
+      SYSTEMTIME d =
+          CellDate((p.y - l.grid.top) / l.cell_height, (p.x - l.grid.left) / l.cell_width);
+      info->st = d;
+      UINT hit = MCHT_CALENDARDATE;
+      if (d.wMonth != shown_month_) {
+        bool before = d.wYear < shown_year_ || (d.wYear == shown_year_ && d.wMonth < shown_month_);
+        hit = before ? MCHT_CALENDARDATEPREV : MCHT_CALENDARDATENEXT;
+      }
+      return info->uHit = hit;
+    }
+    if (PtInRect(&l.today, p)) {
+      info->st = today_;
+      return info->uHit = MCHT_TODAYLINK;
+    }
+    return info->uHit = MCHT_NOWHERE;
   }
 
   // The date in grid cell (row, column) of the shown month; days of the neighbouring

@@ -74,6 +74,7 @@ int MessageBoxModel::OnKey(const BoxKey& key) {
       return 0;
     case KeyName::kLeft:
     case KeyName::kUp:
+    case KeyName::kShiftTab:
       MoveFocus(-1);
       return 0;
     case KeyName::kEnter:

@@ -1,299 +1,388 @@
 #include "platform/display/tty_driver.h"
 
 #include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/ioctl.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
-#include <vector>
 
+#include "platform/display/calendar_cells.h"
+#include "platform/display/key_strokes.h"
 #include "platform/display/terminal_keys.h"
-#include "platform/kernel/exit_process.h"
+#include "platform/display/window_painter.h"
+#include "platform/kernel/user_language.h"
 
 namespace platform {
 namespace {
 
-// --- Putting the terminal back. Kept in plain globals because a signal handler and the
-// process-exit hook use them; everything they do is async-signal-safe.
-constexpr char kEnterScreen[] = "\x1b[?1049h\x1b[?25l";
-constexpr char kLeaveScreen[] = "\x1b[0m\x1b[?25h\x1b[?1049l";
+// A lone ESC waits this long for the rest of a sequence.
+constexpr int kEscapeWaitMs = 30;
+// Empty polls in a row after which a program counts as waiting (line prompts).
+constexpr int kIdlePollsBeforeAsking = 2;
 
-volatile sig_atomic_t terminal_changed = 0;
-int terminal_fd = -1;
-struct termios saved_modes;
-volatile sig_atomic_t resized = 0;
-
-constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
-struct sigaction previous_actions[std::size(kEndingSignals)];
-struct sigaction previous_winch;
-
-void RestoreTerminal() {
-  if (!terminal_changed) return;
-  terminal_changed = 0;
-  [[maybe_unused]] ssize_t ignored = write(terminal_fd, kLeaveScreen, sizeof kLeaveScreen - 1);
-  tcsetattr(terminal_fd, TCSANOW, &saved_modes);
+bool DumbTerminal() {
+  const char* term = std::getenv("TERM");
+  return term == nullptr || *term == '\0' || std::string_view(term) == "dumb";
 }
 
-void OnEndingSignal(int signal_number) {
-  RestoreTerminal();
-  for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
-    if (kEndingSignals[i] == signal_number) sigaction(signal_number, &previous_actions[i], nullptr);
-  }
-  raise(signal_number);
-}
-
-void OnResize(int) {
-  resized = 1;
-}
-
-void WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    ssize_t n = write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return;
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-}
-
-// Raw keys, no echo, the whole screen ours for as long as the box is up. Ctrl+C and
-// friends still raise their signals (the handlers put the terminal back first);
-// suspending is switched off, as a stopped process would leave the terminal raw.
-class TerminalSession {
- public:
-  explicit TerminalSession(int fd) {
-    if (tcgetattr(fd, &saved_modes) != 0) return;
-    static bool hook_registered = false;
-    if (!hook_registered) {
-      AtProcessExit(&RestoreTerminal);
-      hook_registered = true;
-    }
-    terminal_fd = fd;
-    struct sigaction on_end {};
-    on_end.sa_handler = &OnEndingSignal;
-    sigemptyset(&on_end.sa_mask);
-    for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
-      sigaction(kEndingSignals[i], &on_end, &previous_actions[i]);
-    }
-    struct sigaction on_resize {};
-    on_resize.sa_handler = &OnResize;  // no SA_RESTART: the read returns to redraw
-    sigemptyset(&on_resize.sa_mask);
-    sigaction(SIGWINCH, &on_resize, &previous_winch);
-
-    struct termios raw = saved_modes;
-    raw.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | IEXTEN);
-    raw.c_iflag &= ~static_cast<tcflag_t>(IXON | ICRNL | INLCR | IGNCR);
-    raw.c_cc[VMIN] = 1;
-    raw.c_cc[VTIME] = 0;
-    raw.c_cc[VSUSP] = _POSIX_VDISABLE;
-    terminal_changed = 1;
-    tcsetattr(fd, TCSANOW, &raw);
-    WriteAll(fd, kEnterScreen);
-    ready_ = true;
-  }
-  ~TerminalSession() {
-    if (!ready_) return;
-    RestoreTerminal();
-    sigaction(SIGWINCH, &previous_winch, nullptr);
-    for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
-      sigaction(kEndingSignals[i], &previous_actions[i], nullptr);
-    }
-  }
-  TerminalSession(const TerminalSession&) = delete;
-  TerminalSession& operator=(const TerminalSession&) = delete;
-  bool ready() const { return ready_; }
-
- private:
-  bool ready_ = false;
-};
-
-// --- Layout
-
-bool IsContinuationByte(char c) {
-  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-int Columns(std::string_view utf8) {
-  return static_cast<int>(
-      std::count_if(utf8.begin(), utf8.end(), [](char c) { return !IsContinuationByte(c); }));
-}
-
-// The longest prefix that fits `columns` cells, cut between characters.
-std::string_view FitColumns(std::string_view utf8, int columns) {
-  int used = 0;
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    if (IsContinuationByte(utf8[i])) continue;
-    if (used == columns) return utf8.substr(0, i);
-    ++used;
-  }
-  return utf8;
-}
-
-// Lines end at CR LF, and at a lone LF or CR as well; tabs and other controls become
-// blanks so they cannot move the cursor.
-std::vector<std::string> SplitLines(std::string_view text) {
-  std::vector<std::string> lines(1);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c == '\r' || c == '\n') {
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      lines.emplace_back();
-    } else {
-      lines.back() += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? ' ' : c;
-    }
-  }
-  return lines;
-}
-
-std::string Repeat(std::string_view piece, int times) {
-  std::string out;
-  for (int i = 0; i < times; ++i) out += piece;
-  return out;
-}
-
-std::string MoveTo(int row, int column) {
-  return "\x1b[" + std::to_string(row) + ";" + std::to_string(column) + "H";
+bool Usable(int fd) {
+  return fcntl(fd, F_GETFD) != -1;
 }
 
 }  // namespace
 
-std::string PaintMessageBox(const MessageBoxRequest& request, const MessageBoxModel& box,
-                            int columns, int rows) {
-  std::vector<std::string> lines = SplitLines(request.text);
-  std::string caption = SplitLines(request.caption).front();
-  int buttons_width = 0;
-  for (const MessageBoxButton& button : box.buttons()) {
-    buttons_width += Columns(button.text) + 4 + 2;  // "[ text ]" and a gap
-  }
-  buttons_width -= 2;
+TtyDriver::TtyDriver() : spanish_(UserLanguageIsSpanish()) {}
 
-  int inner = std::max(Columns(caption), buttons_width);
-  for (const std::string& line : lines) inner = std::max(inner, Columns(line));
-  inner = std::clamp(inner + 2, 1, std::max(1, columns - 2));  // a blank each side
-  int text_rows = std::clamp(static_cast<int>(lines.size()), 1, std::max(1, rows - 6));
-  int height = text_rows + 6;  // border, caption, rule, text, gap, buttons, border
-  int top = std::max(1, (rows - height) / 2 + 1);
-  int left = std::max(1, (columns - inner - 2) / 2 + 1);
-
-  std::string out = "\x1b[0m\x1b[2J";
-  int row = top;
-  auto line_at = [&](std::string_view content, std::string_view style = "") {
-    std::string_view fitted = FitColumns(content, inner - 2);
-    out += MoveTo(row++, left);
-    out += "\xe2\x94\x82 ";  // │
-    out += style;
-    out += fitted;
-    out += style.empty() ? "" : "\x1b[0m";
-    out += std::string(static_cast<std::size_t>(inner - 2 - Columns(fitted)), ' ');
-    out += " \xe2\x94\x82";
-  };
-  out += MoveTo(row++, left) + "\xe2\x94\x8c" + Repeat("\xe2\x94\x80", inner) + "\xe2\x94\x90";
-  line_at(caption, "\x1b[1m");
-  out += MoveTo(row++, left) + "\xe2\x94\x9c" + Repeat("\xe2\x94\x80", inner) + "\xe2\x94\xa4";
-  for (int i = 0; i < text_rows; ++i) line_at(lines[static_cast<std::size_t>(i)]);
-  line_at("");
-
-  // The buttons centred on their row, the focused one in reverse video.
-  std::string buttons;
-  int pad = std::max(0, (inner - 2 - buttons_width) / 2);
-  buttons += std::string(static_cast<std::size_t>(pad), ' ');
-  for (std::size_t i = 0; i < box.buttons().size(); ++i) {
-    if (i > 0) buttons += "  ";
-    bool focused = static_cast<int>(i) == box.focus();
-    if (focused) buttons += "\x1b[7m";
-    buttons += std::string("[ ") + box.buttons()[i].text + " ]";
-    if (focused) buttons += "\x1b[0m";
-  }
-  out += MoveTo(row++, left) + "\xe2\x94\x82 " + buttons;
-  out += MoveTo(row - 1, left + inner + 1) + "\xe2\x94\x82";
-  out += MoveTo(row, left) + "\xe2\x94\x94" + Repeat("\xe2\x94\x80", inner) + "\xe2\x94\x98";
-  return out;
+TtyDriver::~TtyDriver() {
+  Stop();
 }
 
-int TtyDriver::RunMessageBox(const MessageBoxRequest& request) {
-  MessageBoxModel box(request.style);
-  if (!box.valid()) return 0;
-  int fd = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) {
-    std::fprintf(stderr, "vestralino: no terminal to show the message box on\n");
-    return 0;
-  }
-  int answer = 0;
-  {
-    TerminalSession session(fd);
-    if (!session.ready()) {
-      close(fd);
-      return 0;
-    }
-    std::string pending;
-    bool redraw = true;
-    while (answer == 0) {
-      if (redraw || resized) {
-        resized = 0;
-        struct winsize size {};
-        int columns = 80, rows = 24;
-        if (ioctl(fd, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 && size.ws_row > 0) {
-          columns = size.ws_col;
-          rows = size.ws_row;
-        }
-        WriteAll(fd, PaintMessageBox(request, box, columns, rows));
-        redraw = false;
+void TtyDriver::Start() {
+  if (mode_ != Mode::kNone) return;
+  // Answers piped in are taken line by line, whatever terminal is around.
+  bool piped = isatty(STDIN_FILENO) != 1 && Usable(STDIN_FILENO);
+  if (!DumbTerminal() && !prompts_only_ && !piped) {
+    tty_fd_ = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (tty_fd_ >= 0) {
+      if (session_.Begin(tty_fd_, tty_fd_, true)) {
+        mode_ = Mode::kScreen;
+        writer_ = std::make_unique<TerminalWriter>(TraitsFromEnvironment());
+        dirty_ = true;
+        return;
       }
-      // A lone ESC is the Escape key unless the rest of a sequence follows at once.
-      int wait_ms = pending.empty() ? -1 : 50;
-      struct pollfd ready {
-        fd, POLLIN, 0
-      };
-      int polled = poll(&ready, 1, wait_ms);
-      if (polled < 0) {
-        if (errno == EINTR) continue;
-        break;
-      }
-      if (polled > 0) {
-        char bytes[64];
-        ssize_t n = read(fd, bytes, sizeof bytes);
-        if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-        if (n <= 0) break;  // the terminal went away: the box cannot wait any longer
-        pending.append(bytes, static_cast<std::size_t>(n));
-      }
-      bool more_may_follow = polled > 0;
-      while (!pending.empty() && answer == 0) {
-        DecodedKey decoded = DecodeTerminalKey(pending, more_may_follow);
-        if (decoded.status == DecodeStatus::kNeedMore) break;
-        pending.erase(0, decoded.used);
-        if (decoded.status != DecodeStatus::kKey) continue;
-        int focus_before = box.focus();
-        answer = box.OnKey(decoded.key);
-        if (box.focus() != focus_before) redraw = true;
-      }
+      close(tty_fd_);
+      tty_fd_ = -1;
     }
   }
-  close(fd);
-  return answer;
+  // Line by line on standard input and output.
+  if (Usable(STDIN_FILENO) && session_.Begin(STDIN_FILENO, STDOUT_FILENO, false)) {
+    mode_ = Mode::kPrompts;
+    dirty_ = true;
+    return;
+  }
+  mode_ = Mode::kClosing;
+  input_ended_ = true;
+}
+
+void TtyDriver::Stop() {
+  session_.End();
+  if (tty_fd_ >= 0) close(tty_fd_);
+  tty_fd_ = -1;
+  writer_.reset();
+  // Lines typed ahead wait for the next window; half a key sequence does not.
+  if (mode_ == Mode::kScreen) bytes_.clear();
+  mode_ = Mode::kNone;
+  asked_window_ = nullptr;
 }
 
 void TtyDriver::WindowShown(const TopLevelWindowInfo& info) {
-  if (info.message_box || (info.style & WS_CHILD) != 0 || info.owner != nullptr) return;
-  std::fprintf(stderr,
-               "vestralino: the window \"%s\" cannot be shown in a terminal yet; it is closed "
-               "(run it on an X display, or headless with VESTRALINO_SCRIPT)\n",
-               info.title.c_str());
-  to_close_.push_back(info.window);
+  if ((info.style & WS_CHILD) != 0) return;
+  if (std::find(shown_.begin(), shown_.end(), info.window) == shown_.end()) {
+    shown_.push_back(info.window);
+  }
+  Start();
+  if (mode_ == Mode::kClosing) {
+    std::fprintf(stderr,
+                 "vestralino: no terminal and no input for the window \"%s\"; it is closed "
+                 "(run it in a terminal, on an X display, or headless with VESTRALINO_SCRIPT)\n",
+                 info.title.c_str());
+  }
+  dirty_ = true;
+}
+
+void TtyDriver::WindowChanged(const TopLevelWindowInfo&) {
+  dirty_ = true;
+}
+
+// Reading the screen back (GetDC, GetPixel) while drawing counts as painting too: it must
+// not ask for yet another drawing.
+void TtyDriver::WindowPainted(HWND, const RECT&, const gdi::PixelSurface&) {
+  if (!rendering_) dirty_ = true;
+}
+
+void TtyDriver::WindowActivated(HWND) {
+  dirty_ = true;
+}
+
+void TtyDriver::WindowHidden(HWND window) {
+  shown_.erase(std::remove(shown_.begin(), shown_.end(), window), shown_.end());
+  if (window == asked_window_) {
+    asked_window_ = nullptr;
+    if (mode_ == Mode::kPrompts) Say("\n");
+  }
+  dirty_ = true;
+  // The last window gone: the terminal is the user's again.
+  if (shown_.empty() && mode_ != Mode::kClosing) Stop();
+}
+
+std::vector<HWND> TtyDriver::BottomToTop() const {
+  struct Collect {
+    const std::vector<HWND>* shown;
+    std::vector<HWND> order;
+  } collect{&shown_, {}};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* c = reinterpret_cast<Collect*>(data);
+        if (std::find(c->shown->begin(), c->shown->end(), window) != c->shown->end()) {
+          c->order.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&collect));
+  // Windows the enumeration missed keep the order they came in.
+  for (HWND window : shown_) {
+    if (std::find(collect.order.begin(), collect.order.end(), window) == collect.order.end()) {
+      collect.order.insert(collect.order.begin(), window);
+    }
+  }
+  std::reverse(collect.order.begin(), collect.order.end());
+  return collect.order;
+}
+
+void TtyDriver::Say(std::string_view text) {
+  if (!session_.active() || text.empty()) return;
+  session_.Write(text.data(), text.size());
+  said_anything_ = true;
 }
 
 bool TtyDriver::PollInput(InputEvent* event) {
-  if (to_close_.empty()) return false;
-  *event = InputEvent{};
-  event->kind = InputKind::kCloseRequest;
-  event->window = to_close_.front();
-  to_close_.erase(to_close_.begin());
+  Service(true);
+  if (pending_.empty() && input_ended_ && bytes_.empty() && !shown_.empty()) {
+    *event = InputEvent{};
+    event->kind = InputKind::kScriptEnded;
+    return true;
+  }
+  if (pending_.empty()) {
+    ++idle_polls_;
+    if (mode_ == Mode::kPrompts) Prompt();
+    return false;
+  }
+  idle_polls_ = 0;
+  *event = pending_.front();
+  pending_.pop_front();
   return true;
+}
+
+void TtyDriver::WaitForInput(DWORD timeout_ms) {
+  if (!pending_.empty() || (input_ended_ && bytes_.empty())) return;
+  if (dirty_) Service(false);
+  if (mode_ == Mode::kPrompts) {
+    idle_polls_ = kIdlePollsBeforeAsking;  // a blocking wait is waiting
+    Prompt();
+  }
+  if (!session_.active()) {
+    DisplayDriver::WaitForInput(timeout_ms);
+    return;
+  }
+  int wait = timeout_ms == INFINITE ? -1 : static_cast<int>(std::min<DWORD>(timeout_ms, 1 << 30));
+  if (!bytes_.empty()) wait = std::min(wait < 0 ? kEscapeWaitMs : wait, kEscapeWaitMs);
+  session_.Wait(wait);
+}
+
+void TtyDriver::Service(bool may_read) {
+  if (mode_ == Mode::kNone || mode_ == Mode::kClosing) return;
+  while (signals_taken_ < TerminalSession::CloseSignals()) {
+    ++signals_taken_;
+    InputEvent close;
+    close.kind = InputKind::kCloseRequest;
+    pending_.push_back(close);  // to the active window
+  }
+  if (TerminalSession::TakeResize() && writer_) {
+    writer_->Invalidate();
+    dirty_ = true;
+  }
+  if (may_read || !bytes_.empty()) ReadInput();
+  if (dirty_ && mode_ == Mode::kScreen) Render();
+}
+
+void TtyDriver::ReadInput() {
+  bool ready = session_.Wait(0);
+  if (ready) {
+    char buffer[256];
+    ssize_t n = read(session_.input(), buffer, sizeof buffer);
+    if (n > 0) {
+      bytes_.append(buffer, static_cast<std::size_t>(n));
+    } else if (n == 0 || (errno != EINTR && errno != EAGAIN)) {
+      input_ended_ = true;  // the terminal or the input went away
+    }
+  }
+  if (mode_ == Mode::kPrompts) {
+    TakeLines();
+    return;
+  }
+  Decode(ready);
+}
+
+// Lines typed ahead wait for their question.
+void TtyDriver::TakeLines() {
+  while (asked_window_ != nullptr) {
+    std::size_t end = bytes_.find('\n');
+    if (end == std::string::npos && !(input_ended_ && !bytes_.empty())) return;
+    std::string line = bytes_.substr(0, end);
+    bytes_.erase(0, end == std::string::npos ? bytes_.size() : end + 1);
+    OnLine(line);
+  }
+}
+
+void TtyDriver::Decode(bool more_may_follow) {
+  while (!bytes_.empty()) {
+    DecodedKey decoded = DecodeTerminalKey(bytes_, more_may_follow);
+    if (decoded.status == DecodeStatus::kNeedMore) break;
+    bytes_.erase(0, std::max<std::size_t>(1, decoded.used));
+    if (decoded.status == DecodeStatus::kMouse) {
+      OnMouse(decoded.mouse);
+    } else if (decoded.status == DecodeStatus::kKey) {
+      for (const InputEvent& e : KeyStrokes(decoded.key, Layout())) pending_.push_back(e);
+    }
+  }
+}
+
+void TtyDriver::OnMouse(const TerminalMouse& mouse) {
+  if ((mouse.button & 32) != 0) return;  // motion
+  int column = mouse.column - 1, row = mouse.row - 1;
+  const WindowView* window = layout_.WindowAt(column, row);
+  if (window == nullptr) return;
+  InputEvent event;
+  event.window = window->window;
+  if ((mouse.button & 64) != 0) {
+    if (!mouse.pressed) return;
+    event.kind = InputKind::kMouseWheel;
+    event.wheel_delta = (mouse.button & 1) != 0 ? -WHEEL_DELTA : WHEEL_DELTA;
+    event.point = layout_.ScreenPointOf(*window, column, row);
+    pending_.push_back(event);
+    return;
+  }
+  // The close box of the caption.
+  if (window->caption && row == window->frame.top && column >= window->frame.right - 4 &&
+      column < window->frame.right - 1) {
+    if (!mouse.pressed) {
+      event.kind = InputKind::kCloseRequest;
+      pending_.push_back(event);
+    }
+    return;
+  }
+  int button = mouse.button & 3;
+  event.button = button == 1   ? MouseButton::kMiddle
+                 : button == 2 ? MouseButton::kRight
+                               : MouseButton::kLeft;
+  event.kind = mouse.pressed ? InputKind::kMouseDown : InputKind::kMouseUp;
+  event.point = layout_.ScreenPointOf(*window, column, row);
+  const ControlView* control = layout_.ControlAt(*window, column, row);
+  if (control != nullptr && control->kind == ControlKind::kCalendar) {
+    CalendarSpot spot = CalendarSpotAt(control->cells, ReadCalendar(control->window), column, row);
+    POINT point{};
+    if (!FindCalendarPoint(control->window, spot, &point)) return;
+    ClientToScreen(control->window, &point);
+    event.point = point;
+  }
+  pending_.push_back(event);
+}
+
+void TtyDriver::Render() {
+  dirty_ = false;
+  if (!writer_) return;
+  int columns = 80, rows = 24;
+  session_.Size(&columns, &rows);
+  layout_ = LayOutWindows(ReadWindows(BottomToTop(), GetActiveWindow()), columns, rows);
+  if (!layout_.fits) {
+    SwitchToPrompts("the terminal is too small for the window");
+    return;
+  }
+  CellCanvas canvas(columns, rows,
+                    writer_->traits().utf8 ? CellGlyphs::Unicode() : CellGlyphs::Ascii());
+  rendering_ = true;
+  PaintedCursor cursor = PaintWindows(canvas, layout_, GetFocus());
+  rendering_ = false;
+  dirty_ = false;
+  std::string frame = writer_->Frame(canvas, cursor);
+  if (!session_.Write(frame.data(), frame.size())) input_ended_ = true;
+}
+
+void TtyDriver::SwitchToPrompts(const char* why) {
+  session_.End();
+  writer_.reset();
+  layout_ = ScreenLayout{};
+  prompts_only_ = true;
+  if (!session_.Begin(tty_fd_, tty_fd_, false)) {
+    mode_ = Mode::kClosing;
+    input_ended_ = true;
+    return;
+  }
+  mode_ = Mode::kPrompts;
+  bytes_.clear();
+  std::string note = std::string("vestralino: ") + why + "; answer line by line\n";
+  Say(note);
+  idle_polls_ = kIdlePollsBeforeAsking;
+  Prompt();
+}
+
+void TtyDriver::Prompt() {
+  dirty_ = false;
+  if ((input_ended_ && bytes_.empty()) || !pending_.empty()) return;
+  // The active window is asked; without one, the topmost.
+  HWND window = GetActiveWindow();
+  if (window == nullptr || std::find(shown_.begin(), shown_.end(), window) == shown_.end()) {
+    std::vector<HWND> order = BottomToTop();
+    window = order.empty() ? nullptr : order.back();
+  }
+  if (window == nullptr) return;
+  if (window == asked_window_) return;  // still waiting for its answer
+  if (idle_polls_ < kIdlePollsBeforeAsking) return;
+  std::vector<std::string> preamble;
+  questions_ = QuestionsFor(window, spanish_, &preamble);
+  asked_window_ = window;
+  question_ = 0;
+  int length = GetWindowTextLengthW(window);
+  std::u16string title(static_cast<std::size_t>(std::max(0, length)) + 1, u'\0');
+  GetWindowTextW(window, title.data(), length + 1);
+  title.resize(static_cast<std::size_t>(std::max(0, length)));
+  std::string text;
+  for (char32_t c : Utf32FromUtf16(title)) AppendUtf8(text, c);
+  // A blank line between one window's questions and the next's.
+  text = (said_anything_ ? "\n" : "") + text + "\n";
+  for (const std::string& line : preamble) text += line + "\n";
+  if (questions_.empty()) {
+    Question close;
+    close.kind = QuestionKind::kButtons;
+    close.prompt = spanish_ ? "[Intro para cerrar] " : "[Enter to close] ";
+    questions_.push_back(close);
+  }
+  text += questions_.front().prompt;
+  Say(text);
+  TakeLines();
+}
+
+void TtyDriver::OnLine(const std::string& line) {
+  if (asked_window_ == nullptr || !IsWindow(asked_window_) || question_ >= questions_.size()) {
+    asked_window_ = nullptr;
+    return;
+  }
+  // Answers that come from a file or a pipe are shown, so the dialogue reads as one.
+  if (isatty(session_.input()) != 1) Say(line + "\n");
+  const Question& question = questions_[question_];
+  if (question.kind == QuestionKind::kButtons && question.ids.empty()) {
+    InputEvent close;
+    close.kind = InputKind::kCloseRequest;
+    close.window = asked_window_;
+    pending_.push_back(close);
+    asked_window_ = nullptr;
+    return;
+  }
+  AnswerResult result = Answer(question, line, spanish_);
+  if (!result.accepted) {
+    Say(result.complaint + "\n" + question.prompt);
+    return;
+  }
+  if (result.click) pending_.push_back(*result.click);
+  if (++question_ < questions_.size()) {
+    Say(questions_[question_].prompt);
+    return;
+  }
+  asked_window_ = nullptr;  // asked again if it is still there when the program next waits
+  idle_polls_ = 0;
 }
 
 }  // namespace platform

@@ -1,6 +1,6 @@
 // MessageBoxW and MessageBoxA: a modal box on the process's display, recorded in the
-// transcript whatever the backend. The box is a dialog window (message_box_window.h)
-// wherever windows are shown; the terminal draws its own until it shows windows.
+// transcript whatever the backend. The box is a dialog window (message_box_window.h);
+// the display draws a box of its own only where the controls cannot be made.
 #include <string>
 #include <vector>
 
@@ -52,9 +52,8 @@ void RecordInTranscript(const platform::MessageBoxRequest& request, int result) 
                        .Add("result", static_cast<long long>(result)));
 }
 
-// Windows can be shown: a display that shows them and the controls a box is made of.
+// The controls a box is made of can be made.
 bool WindowsCanBeShown() {
-  if (platform::CurrentDisplay().kind() == platform::DisplayKind::kTty) return false;
   WNDCLASSEXW info{};
   info.cbSize = sizeof(info);
   DWORD error = GetLastError();

@@ -70,10 +70,11 @@ Child::Child(const std::vector<std::string>& argv_in, const ChildOptions& option
   std::vector<std::string> env = MergedEnvironment(options.environment);
   auto argv_p = Pointers(argv);
   auto env_p = Pointers(env);
+  // Opened before the fork: the file is unlinked as soon as the child is on its way.
+  int in = open(in_path.c_str(), O_RDONLY | O_CLOEXEC);
   pid_ = fork();
   if (pid_ < 0) throw std::runtime_error("fork failed");
   if (pid_ == 0) {
-    int in = open(in_path.c_str(), O_RDONLY);
     int out = open(out_path_.c_str(), O_WRONLY | O_TRUNC);
     int err = open(err_path_.c_str(), O_WRONLY | O_TRUNC);
     dup2(in, 0);
@@ -86,6 +87,7 @@ Child::Child(const std::vector<std::string>& argv_in, const ChildOptions& option
     execvpe(argv_p[0], argv_p.data(), env_p.data());
     _exit(127);
   }
+  if (in >= 0) close(in);
   unlink(in_path.c_str());
 }
 
