@@ -14,7 +14,7 @@
 namespace {
 
 const std::filesystem::path kResourceFolder =
-    std::filesystem::path(__FILE__).parent_path() / "../../resources";
+    std::filesystem::path(VESTRALINO_SOURCE_DIR) / "resources";
 
 std::vector<BYTE> FileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -117,8 +117,8 @@ TEST(Resources, TheIconGroupDirectoryIsStoredAsWindowsStoresIt) {
 }
 
 TEST(Resources, BitmapsAreStoredWithoutTheirFileHeader) {
-  const std::vector<BYTE> file = FileBytes(std::filesystem::path(__FILE__).parent_path() /
-                                           "resources/checker.bmp");
+  const std::vector<BYTE> file = FileBytes(std::filesystem::path(VESTRALINO_SOURCE_DIR) /
+                                           "tests/platform/resources/checker.bmp");
   ASSERT_GT(file.size(), 14u);
   EXPECT_EQ(ResourceBytes(u"checker", RT_BITMAP), std::vector<BYTE>(file.begin() + 14, file.end()));
 }

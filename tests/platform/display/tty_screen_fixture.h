@@ -79,13 +79,14 @@ class TtyScreenTest : public CommonControlTest {
   }
 
   static void ExpectGolden(const std::string& name, const std::string& screen) {
-    std::filesystem::path path = std::filesystem::path(__FILE__).parent_path() / "golden" / name;
+    std::filesystem::path path = std::filesystem::path(VESTRALINO_SOURCE_DIR) / "tests/platform/display/golden" / name;
     std::ifstream in(path, std::ios::binary);
-    if (!in || std::getenv("VESTRALINO_UPDATE_GOLDEN") != nullptr) {
+    if (std::getenv("VESTRALINO_UPDATE_GOLDEN") != nullptr) {
       std::ofstream(path, std::ios::binary) << screen;
       std::printf("wrote %s\n", path.c_str());
       return;
     }
+    ASSERT_TRUE(in) << "no stored screen " << path << " (VESTRALINO_UPDATE_GOLDEN=1 writes it)";
     std::stringstream stored;
     stored << in.rdbuf();
     EXPECT_EQ(stored.str(), screen) << "screen:\n" << screen;
