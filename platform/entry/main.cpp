@@ -3,6 +3,7 @@
 // (it ends the process with ExitProcess).
 #include <csignal>
 
+#include "platform/display/display_warm_up.h"
 #include "platform/kernel/process_arguments.h"
 
 extern "C" void ProgramEntry();
@@ -11,6 +12,9 @@ int main(int argc, char** argv) {
   platform::RecordProcessArguments(argc, argv);
   // Windows has no SIGPIPE: a write to a pipe without a reader fails with an error.
   std::signal(SIGPIPE, SIG_IGN);
+  // The program shows its first window after reading its files: the display and the
+  // dialog faces get ready meanwhile.
+  platform::BeginDisplayWarmUp();
   ProgramEntry();
   return 0;
 }
