@@ -4,6 +4,7 @@
 #include <csignal>
 
 #include "platform/display/display_warm_up.h"
+#include "platform/kernel/pause_work.h"
 #include "platform/kernel/process_arguments.h"
 
 extern "C" void ProgramEntry();
@@ -12,9 +13,8 @@ int main(int argc, char** argv) {
   platform::RecordProcessArguments(argc, argv);
   // Windows has no SIGPIPE: a write to a pipe without a reader fails with an error.
   std::signal(SIGPIPE, SIG_IGN);
-  // The program shows its first window after reading its files: the display and the
-  // dialog faces get ready meanwhile.
-  platform::BeginDisplayWarmUp();
+  // A pause before the first window is spent getting the display ready for it.
+  platform::OfferPauseWork(platform::WarmUpDisplay);
   ProgramEntry();
   return 0;
 }

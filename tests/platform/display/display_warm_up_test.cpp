@@ -1,14 +1,19 @@
-// The connection opened ahead at start-up: begun only when the display may be X, handed to
-// the first display made, once.
+// The display made ready in a pause: only an X display, only before the first display is
+// made, handed over once; and the pause work that carries it.
 #include "platform/display/display_warm_up.h"
 
 #include <gtest/gtest.h>
 
+#include <time.h>
+
+#include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <string>
 
 #include "platform/display/x11/x11_connection.h"
+#include "platform/kernel/pause_work.h"
+#include "platform/win32.h"
 
 namespace platform {
 namespace {
@@ -36,33 +41,54 @@ class ScopedEnv {
   std::optional<std::string> old_;
 };
 
-TEST(DisplayWarmUp, NothingIsTakenWhenNothingWasBegun) {
-  EXPECT_FALSE(TakeWarmedUpConnection().tried);
+std::int64_t InMilliseconds(int ms) {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec +
+         std::int64_t{ms} * 1'000'000;
 }
 
-TEST(DisplayWarmUp, OtherDisplaysOrNoDisplayBeginNothing) {
+// One process, one warm-up: the steps run in order in a single test.
+TEST(DisplayWarmUp, OnlyAnXDisplayIsLookedForAndOnlyBeforeTheFirstDisplay) {
   struct Row {
     const char* choice;
     const char* display;
   };
-  for (const Row& row : {Row{"headless", ":0"}, Row{"tty", ":0"}, Row{nullptr, nullptr},
+  for (const Row& row : {Row{"headless", ":4093"}, Row{"tty", ":4093"}, Row{nullptr, nullptr},
                          Row{"x11", ""}}) {
     ScopedEnv choice("VESTRALINO_DISPLAY", row.choice);
     ScopedEnv display("DISPLAY", row.display);
-    BeginDisplayWarmUp();
-    EXPECT_FALSE(TakeWarmedUpConnection().tried) << (row.choice ? row.choice : "(unset)");
+    WarmUpDisplay(InMilliseconds(5));  // looks for nothing
   }
-}
-
-TEST(DisplayWarmUp, ADisplayThatDoesNotAnswerIsFoundOnceToBeAbsent) {
   ScopedEnv choice("VESTRALINO_DISPLAY", nullptr);
   ScopedEnv display("DISPLAY", ":4093");  // no server listens there
-  BeginDisplayWarmUp();
-  BeginDisplayWarmUp();  // a second start changes nothing
-  WarmedUpConnection first = TakeWarmedUpConnection();
-  EXPECT_TRUE(first.tried);
-  EXPECT_EQ(first.connection, nullptr);
+  WarmUpDisplay(InMilliseconds(5));
+  WarmedUpConnection found = TakeWarmedUpConnection();
+  EXPECT_TRUE(found.tried);
+  EXPECT_EQ(found.connection, nullptr);
   EXPECT_FALSE(TakeWarmedUpConnection().tried);  // handed over once
+  WarmUpDisplay(InMilliseconds(5));  // a display was made: nothing more
+  EXPECT_FALSE(TakeWarmedUpConnection().tried);
+}
+
+TEST(PauseWork, IsTakenOnceAndSleepDoesItWithinThePause) {
+  static std::int64_t given_deadline = 0;
+  static int calls = 0;
+  OfferPauseWork([](std::int64_t deadline_ns) {
+    given_deadline = deadline_ns;
+    ++calls;
+  });
+  const std::int64_t before = InMilliseconds(0);
+  Sleep(kShortestWorkingPauseMs - 1);  // too short to be used
+  EXPECT_EQ(calls, 0);
+  Sleep(kShortestWorkingPauseMs + 2);
+  const std::int64_t after = InMilliseconds(0);
+  EXPECT_EQ(calls, 1);
+  EXPECT_GE(given_deadline, before + std::int64_t{kShortestWorkingPauseMs + 2} * 1'000'000);
+  EXPECT_GE(after, given_deadline);  // the whole pause was slept
+  Sleep(kShortestWorkingPauseMs + 2);
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(TakePauseWork(), nullptr);
 }
 
 }  // namespace
