@@ -12,6 +12,7 @@
 #include "platform/display/script.h"
 #include "platform/display/tty_driver.h"
 #include "platform/display/x11/x11_connection.h"
+#include "platform/display/display_warm_up.h"
 #include "platform/display/x11/x11_driver.h"
 
 namespace platform {
@@ -52,7 +53,10 @@ std::unique_ptr<DisplayDriver> DisplayDriver::Create(Transcript& transcript) {
   // out is the one the backend keeps.
   std::unique_ptr<x11::X11Connection> connection;
   std::string_view wanted = requested == nullptr ? "" : requested;
-  if (wanted != "tty" && wanted != "headless") connection = x11::X11Connection::Open();
+  if (wanted != "tty" && wanted != "headless") {
+    WarmedUpConnection warmed = TakeWarmedUpConnection();
+    connection = warmed.tried ? std::move(warmed.connection) : x11::X11Connection::Open();
+  }
   if (wanted == "x11" && connection == nullptr) {
     std::fprintf(stderr, "vestralino: no X display answers (DISPLAY=%s), choosing another\n",
                  std::getenv("DISPLAY") != nullptr ? std::getenv("DISPLAY") : "");

@@ -3,8 +3,6 @@
 #include <cctype>
 #include <charconv>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 namespace platform {
 namespace {
@@ -41,9 +39,24 @@ std::optional<char32_t> SingleCharacter(std::string_view s) {
 }
 
 std::string Problem(int line, std::string_view what, std::string_view text) {
-  std::ostringstream out;
-  out << "script line " << line << ": " << what << ": " << text;
-  return out.str();
+  std::string out = "script line " + std::to_string(line) + ": ";
+  out.append(what).append(": ").append(text);
+  return out;
+}
+
+// The whole file, or nullopt when it cannot be read. Plain stdio: the C++ streams would
+// bring their locale set-up into every start of the program.
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return std::nullopt;
+  std::string contents;
+  char chunk[4096];
+  std::size_t got = 0;
+  while ((got = std::fread(chunk, 1, sizeof(chunk), file)) > 0) contents.append(chunk, got);
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) return std::nullopt;
+  return contents;
 }
 
 }  // namespace
@@ -144,14 +157,12 @@ ParsedScript ParseScript(std::string_view source) {
 }
 
 Script Script::Load(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
+  std::optional<std::string> contents = ReadWholeFile(path);
+  if (!contents) {
     std::fprintf(stderr, "vestralino: cannot read the script %s\n", path.c_str());
     return Script();
   }
-  std::ostringstream contents;
-  contents << file.rdbuf();
-  ParsedScript parsed = ParseScript(contents.str());
+  ParsedScript parsed = ParseScript(*contents);
   for (const std::string& problem : parsed.problems) {
     std::fprintf(stderr, "vestralino: %s (skipped)\n", problem.c_str());
   }

@@ -1,5 +1,6 @@
 #include "platform/gdi/font_face.h"
 
+#include FT_SIZES_H
 #include FT_TRUETYPE_TABLES_H
 
 #include <map>
@@ -56,7 +57,39 @@ std::mutex& FreeTypeLock() {
 }
 
 FontFace::FontFace(FT_Face face, FaceFile file, std::uint32_t id)
-    : face_(face), file_(std::move(file)), design_(ReadDesign(face)), id_(id) {}
+    : face_(face), fresh_size_(face->size), file_(std::move(file)), design_(ReadDesign(face)),
+      id_(id) {}
+
+bool FontFace::ActivateFreshSize(int ppem_x, int ppem_y) const {
+  if (FT_Activate_Size(fresh_size_) != 0) return false;
+  return FT_Set_Pixel_Sizes(face_, ppem_x, ppem_y) == 0;
+}
+
+bool FontFace::ActivateKeptSize(int ppem_x, int ppem_y) const {
+  // Dialogs use two or three sizes; a few more cover a program's fonts, and a bound keeps
+  // a stream of odd sizes from holding memory.
+  constexpr std::size_t kMostKeptSizes = 8;
+  for (std::size_t i = kept_sizes_.size(); i-- > 0;) {
+    if (kept_sizes_[i].ppem_x != ppem_x || kept_sizes_[i].ppem_y != ppem_y) continue;
+    const KeptSize found = kept_sizes_[i];
+    kept_sizes_.erase(kept_sizes_.begin() + static_cast<std::ptrdiff_t>(i));
+    kept_sizes_.push_back(found);
+    return FT_Activate_Size(found.size) == 0;
+  }
+  FT_Size size = nullptr;
+  if (FT_New_Size(face_, &size) != 0) return false;
+  if (FT_Activate_Size(size) != 0 || FT_Set_Pixel_Sizes(face_, ppem_x, ppem_y) != 0) {
+    FT_Done_Size(size);
+    FT_Activate_Size(fresh_size_);
+    return false;
+  }
+  if (kept_sizes_.size() == kMostKeptSizes) {
+    FT_Done_Size(kept_sizes_.front().size);
+    kept_sizes_.erase(kept_sizes_.begin());
+  }
+  kept_sizes_.push_back({ppem_x, ppem_y, size});
+  return true;
+}
 
 FontFace::~FontFace() {
   std::lock_guard guard(FreeTypeLock());

@@ -13,6 +13,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "platform/gdi/face_lookup.h"
 
@@ -40,12 +41,27 @@ class FontFace {
   FontFace& operator=(const FontFace&) = delete;
 
   FT_Face ft() const { return face_; }  // use under FreeTypeLock()
+  // Makes a size of ppem_x by ppem_y pixels the face's active size, under FreeTypeLock().
+  // Setting a size runs the face's control-value program, the largest part of hinting a
+  // few glyphs; a kept size runs it once. Only for the normal (v40) hinting target, where
+  // glyph programs cannot alter what the next glyph sees: under the monochrome target
+  // they can, so those glyphs keep a fresh size each. False when FreeType refuses.
+  bool ActivateKeptSize(int ppem_x, int ppem_y) const;
+  bool ActivateFreshSize(int ppem_x, int ppem_y) const;
   const FaceFile& file() const { return file_; }
   const FaceDesign& design() const { return design_; }
   std::uint32_t id() const { return id_; }  // distinct per face, for cache keys
 
  private:
+  struct KeptSize {
+    int ppem_x;
+    int ppem_y;
+    FT_Size size;
+  };
+
   FT_Face face_;
+  FT_Size fresh_size_;  // the size FT_New_Face made, reset for every glyph
+  mutable std::vector<KeptSize> kept_sizes_;  // most recently used last, a few at most
   FaceFile file_;
   FaceDesign design_;
   std::uint32_t id_;

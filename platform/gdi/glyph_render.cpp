@@ -33,14 +33,17 @@ void CopyBitmap(const FT_Bitmap& bitmap, Glyph* glyph) {
 
 // Loads the glyph of `key` into the face's slot (FreeTypeLock held) and gives its advance
 // before synthesis; false when FreeType cannot, `*advance` then being the stand-in.
-bool LoadGlyph(FT_Face ft, const GlyphKey& key, std::int32_t* advance) {
+bool LoadGlyph(const FontFace& face, const GlyphKey& key, std::int32_t* advance) {
+  FT_Face ft = face.ft();
   *advance = std::max(1, key.ppem_x / 2);
-  if (FT_Set_Pixel_Sizes(ft, key.ppem_x, key.ppem_y) != 0) return false;
   const bool mono = (key.flags & kGlyphMono) != 0;
   FT_Int32 load = FT_LOAD_NO_BITMAP | (mono ? FT_LOAD_TARGET_MONO : kTextHinting);
   // Rotated glyphs are placed at fractional positions along the baseline, where grid
   // fitting only hurts.
   if (key.angle != 0) load |= FT_LOAD_NO_HINTING;
+  const bool sized = mono ? face.ActivateFreshSize(key.ppem_x, key.ppem_y)
+                          : face.ActivateKeptSize(key.ppem_x, key.ppem_y);
+  if (!sized) return false;
   FT_UInt index = FT_Get_Char_Index(ft, key.character);
   if (FT_Load_Glyph(ft, index, load) != 0 && (index == 0 || FT_Load_Glyph(ft, 0, load) != 0)) {
     return false;
@@ -57,7 +60,7 @@ int EmboldenPixels(const GlyphKey& key) { return std::max(1, key.ppem_y / 24); }
 int GlyphAdvance(const FontFace& face, const GlyphKey& key) {
   std::lock_guard guard(FreeTypeLock());
   std::int32_t advance = 0;
-  if (!LoadGlyph(face.ft(), key, &advance)) return advance;
+  if (!LoadGlyph(face, key, &advance)) return advance;
   const bool outline = face.ft()->glyph->format == FT_GLYPH_FORMAT_OUTLINE;
   return advance + (outline && (key.flags & kGlyphEmbolden) ? EmboldenPixels(key) : 0);
 }
@@ -66,7 +69,7 @@ Glyph RenderGlyph(const FontFace& face, const GlyphKey& key) {
   Glyph glyph;
   std::lock_guard guard(FreeTypeLock());
   FT_Face ft = face.ft();
-  if (!LoadGlyph(ft, key, &glyph.advance)) return glyph;
+  if (!LoadGlyph(face, key, &glyph.advance)) return glyph;
   const bool mono = (key.flags & kGlyphMono) != 0;
   FT_GlyphSlot slot = ft->glyph;
   if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstring>
 #include <memory>
+#include <mutex>
 
 #include "platform/gdi/font_object.h"
 
@@ -55,18 +56,18 @@ LOGFONTW StockLogFont(int index) {
 }
 
 HFONT StockFont(int index) {
-  // Made together on first use (thread-safe static), then never deleted.
-  static const std::array<HFONT, kStockFonts.size()> handles = [] {
-    std::array<HFONT, kStockFonts.size()> made{};
-    for (std::size_t i = 0; i < kStockFonts.size(); ++i) {
+  // Each made on its first use, then never deleted: making one loads its face and hints
+  // its glyphs, so a program pays only for the stock fonts it draws with.
+  static std::array<std::once_flag, kStockFonts.size()> made_once;
+  static std::array<HFONT, kStockFonts.size()> handles{};
+  for (std::size_t i = 0; i < kStockFonts.size(); ++i) {
+    if (kStockFonts[i].index != index) continue;
+    std::call_once(made_once[i], [i] {
       auto object = std::make_unique<FontObject>(LogFontOf(kStockFonts[i]));
       object->MarkStock();
-      made[i] = static_cast<HFONT>(AddObject(std::move(object)));
-    }
-    return made;
-  }();
-  for (std::size_t i = 0; i < kStockFonts.size(); ++i) {
-    if (kStockFonts[i].index == index) return handles[i];
+      handles[i] = static_cast<HFONT>(AddObject(std::move(object)));
+    });
+    return handles[i];
   }
   return nullptr;
 }

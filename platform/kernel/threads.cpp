@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <ctime>
 
+#include "platform/kernel/pause_work.h"
 #include "platform/kernel/sleep_granularity.h"
 #include "platform/win32.h"
 
@@ -14,18 +15,23 @@ namespace platform {
 namespace {
 thread_local bool owns_windows = false;
 
-// Sleeps until the first clock tick at least `milliseconds` from now.
-void SleepToTick(DWORD milliseconds) {
+std::int64_t MonotonicNow() {
   timespec now{};
   clock_gettime(CLOCK_MONOTONIC, &now);
-  const std::int64_t start = static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
-  const std::int64_t earliest = start + static_cast<std::int64_t>(milliseconds) * 1'000'000;
-  const std::int64_t wake =
-      (earliest + kClockTickNanoseconds - 1) / kClockTickNanoseconds * kClockTickNanoseconds;
+  return static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
+void SleepUntil(std::int64_t wake) {
   const timespec until{static_cast<time_t>(wake / 1'000'000'000),
                        static_cast<long>(wake % 1'000'000'000)};
   while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {
   }
+}
+
+// Sleeps until the first clock tick at or after `earliest`.
+void SleepToTick(std::int64_t earliest) {
+  const std::int64_t ticks = (earliest + kClockTickNanoseconds - 1) / kClockTickNanoseconds;
+  SleepUntil(ticks * kClockTickNanoseconds);
 }
 }  // namespace
 
@@ -46,9 +52,20 @@ void Sleep(DWORD milliseconds) {
   if (milliseconds == INFINITE) {
     for (;;) pause();
   }
-  if (platform::owns_windows &&
-      static_cast<long>(milliseconds) * 1'000'000 < platform::kClockTickNanoseconds) {
-    platform::SleepToTick(milliseconds);
+  // A window's thread sleeps to the clock's ticks, as Windows' does.
+  const bool to_tick = platform::owns_windows && static_cast<long>(milliseconds) * 1'000'000 <
+                                                     platform::kClockTickNanoseconds;
+  if (milliseconds >= platform::kShortestWorkingPauseMs) {
+    if (platform::PauseWork work = platform::TakePauseWork()) {
+      const std::int64_t deadline =
+          platform::MonotonicNow() + std::int64_t{milliseconds} * 1'000'000;
+      work(deadline);
+      to_tick ? platform::SleepToTick(deadline) : platform::SleepUntil(deadline);
+      return;
+    }
+  }
+  if (to_tick) {
+    platform::SleepToTick(platform::MonotonicNow() + std::int64_t{milliseconds} * 1'000'000);
     return;
   }
   timespec remaining{static_cast<time_t>(milliseconds / 1000),

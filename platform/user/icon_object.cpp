@@ -3,6 +3,8 @@
 
 #include <mutex>
 
+#include "platform/user/icon_image.h"
+
 namespace platform {
 namespace {
 
@@ -14,6 +16,7 @@ constexpr std::uint32_t kGenerationMask = 0xFFFF;
 struct Slot {
   std::unique_ptr<Icon> icon;
   std::uint32_t generation = 1;
+  SIZE resample_to{0, 0};  // non-zero: `icon` is still the source of a resized icon
 };
 
 struct Table {
@@ -48,7 +51,9 @@ Slot* SlotOf(Table& table, HICON handle) {
 
 }  // namespace
 
-HICON AddIcon(std::unique_ptr<Icon> icon) {
+namespace {
+
+HICON Add(std::unique_ptr<Icon> icon, SIZE resample_to) {
   Table& table = TheTable();
   std::lock_guard guard(table.lock);
   std::uint32_t slot;
@@ -63,15 +68,34 @@ HICON AddIcon(std::unique_ptr<Icon> icon) {
     return nullptr;
   }
   table.slots[slot].icon = std::move(icon);
+  table.slots[slot].resample_to = resample_to;
   ++table.live;
   return MakeHandle(slot, table.slots[slot].generation);
+}
+
+}  // namespace
+
+HICON AddIcon(std::unique_ptr<Icon> icon) {
+  return Add(std::move(icon), SIZE{0, 0});
+}
+
+HICON AddResizedIcon(std::unique_ptr<Icon> source, int width, int height) {
+  return Add(std::move(source), SIZE{width, height});
 }
 
 Icon* FindIcon(HICON handle) {
   Table& table = TheTable();
   std::lock_guard guard(table.lock);
   Slot* slot = SlotOf(table, handle);
-  return slot == nullptr ? nullptr : slot->icon.get();
+  if (slot == nullptr) return nullptr;
+  if (slot->resample_to.cx != 0) {
+    // The source keeps the slot's flags (shared) set since; the resampled icon takes them.
+    const bool shared = slot->icon->shared;
+    slot->icon = ResizedIcon(*slot->icon, slot->resample_to.cx, slot->resample_to.cy);
+    slot->icon->shared = shared;
+    slot->resample_to = SIZE{0, 0};
+  }
+  return slot->icon.get();
 }
 
 bool RemoveIcon(HICON handle) {

@@ -50,7 +50,7 @@ HICON MakeIcon(const BYTE* bits, std::size_t size, bool icon, int cx, int cy, UI
   }
   if (cx == 0) cx = (flags & LR_DEFAULTSIZE) ? DefaultSide(icon) : image->width;
   if (cy == 0) cy = (flags & LR_DEFAULTSIZE) ? DefaultSide(icon) : image->height;
-  if (cx != image->width || cy != image->height) image = ResizedIcon(*image, cx, cy);
+  if (cx != image->width || cy != image->height) return AddResizedIcon(std::move(image), cx, cy);
   return AddIcon(std::move(image));
 }
 

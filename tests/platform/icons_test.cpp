@@ -88,6 +88,29 @@ TEST_F(Icons, LoadImageGivesTheRequestedSize) {
   }
 }
 
+TEST_F(Icons, AResizedIconIsTheResampledSourceAndDiesCleanlyUnseen) {
+  const std::vector<BYTE> png = ResourceBytes(MAKEINTRESOURCEW(1), RT_ICON);
+  ASSERT_FALSE(png.empty());
+  auto source = platform::DecodeIconImage(png.data(), png.size(), true);
+  ASSERT_NE(source, nullptr);
+  const auto expected = platform::ResizedIcon(*source, 20, 12);
+  HICON seen =
+      platform::AddResizedIcon(platform::DecodeIconImage(png.data(), png.size(), true), 20, 12);
+  const platform::Icon* found = platform::FindIcon(seen);
+  ASSERT_NE(found, nullptr);
+  EXPECT_EQ(found->width, 20);
+  EXPECT_EQ(found->height, 12);
+  EXPECT_EQ(found->argb, expected->argb);
+  EXPECT_EQ(found->mask, expected->mask);
+  EXPECT_EQ(platform::FindIcon(seen), found);  // resampled once
+  EXPECT_TRUE(platform::RemoveIcon(seen));
+  // Destroyed before anyone looked: nothing is resampled and nothing stays behind.
+  HICON unseen =
+      platform::AddResizedIcon(platform::DecodeIconImage(png.data(), png.size(), true), 8, 8);
+  EXPECT_TRUE(platform::RemoveIcon(unseen));
+  EXPECT_EQ(platform::FindIcon(unseen), nullptr);
+}
+
 TEST_F(Icons, TheIconIsTransparentAroundItsPage) {
   HICON icon = static_cast<HICON>(
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(200), IMAGE_ICON, 32, 32, 0));

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "tests/support/temp_dir.h"
+
 namespace platform {
 namespace {
 
@@ -62,6 +66,19 @@ TEST(ScriptTest, HandsOutActionsOnceEach) {
   EXPECT_TRUE(script.used_up());
   EXPECT_EQ(script.Next(), nullptr);
   EXPECT_EQ(Script().Next(), nullptr);
+}
+
+TEST(ScriptTest, LoadsAWholeFileAndNothingFromAMissingOne) {
+  testing_support::TempDir dir;
+  std::string lines;
+  for (int i = 0; i < 1000; ++i) lines += "key tab\n";  // more than one read's worth
+  testing_support::WriteBytes(dir / "answers", "answer ok\r\n" + lines + "close");
+  Script script = Script::Load(dir / "answers");
+  int count = 0;
+  while (script.Next() != nullptr) ++count;
+  EXPECT_EQ(count, 1002);
+  EXPECT_TRUE(Script::Load(dir / "missing").used_up());
+  EXPECT_TRUE(Script::Load(dir.path()).used_up());  // a directory reads as nothing
 }
 
 }  // namespace
