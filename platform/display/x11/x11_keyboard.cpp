@@ -136,6 +136,12 @@ void X11Keyboard::TakeLoaded() {
 }
 
 std::vector<InputEvent> X11Keyboard::Translate(const xcb_key_press_event_t& event, bool press) {
+  if (!translator_) {
+    // A key typed while the first load is under way waits for it (a few milliseconds): read
+    // as on a US keyboard it could type the wrong character on another layout.
+    std::unique_lock hold(lock_);
+    loaded_.wait_for(hold, kFirstLoadWait, [&] { return !loading_; });
+  }
   TakeLoaded();
   if (translator_) return translator_->Translate(event.detail, event.state, press);
   return TranslateAsUsKeyboard(event.detail, event.state, press);

@@ -7,8 +7,8 @@
 // a held key sends presses and one release, so the window system marks the repeats), then
 // a low-priority thread with a connection of its own reads the core keyboard's keymap
 // through xkbcommon-x11 and loads the compose table of the user's locale. Until that is
-// done keys read as on a US keyboard, so a key pressed in the first milliseconds still
-// works. When the server's keymap changes (setxkbmap, or a tool that maps a spare key to
+// done keys read as on a US keyboard, so that no key is lost; a key that comes while the
+// first load is under way waits for it, so that it types what the user's layout says. When the server's keymap changes (setxkbmap, or a tool that maps a spare key to
 // type a character), the next key reads the new keymap first, on the display's thread and
 // connection: that key must already be read with it.
 //
