@@ -70,7 +70,7 @@ class Watcher {
   std::vector<std::uint32_t> Words(xcb_window_t w, xcb_atom_t property) {
     std::string bytes = Bytes(w, property);
     std::vector<std::uint32_t> words(bytes.size() / 4);
-    std::memcpy(words.data(), bytes.data(), words.size() * 4);
+    if (!words.empty()) std::memcpy(words.data(), bytes.data(), words.size() * 4);
     return words;
   }
   bool Viewable(xcb_window_t w) {
