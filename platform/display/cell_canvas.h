@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/display/utf8_append.h"
+
 namespace platform {
 
 // What a cell looks like; the terminal's colours for each are the writer's business.
@@ -89,7 +91,6 @@ class CellCanvas {
 
 std::u32string Utf32FromUtf8(std::string_view utf8);
 std::u32string Utf32FromUtf16(std::u16string_view utf16);
-void AppendUtf8(std::string& out, char32_t character);
 // The character as plain ASCII for a terminal without UTF-8: accents dropped ("í" -> "i"),
 // others '?'.
 char AsciiFallback(char32_t character);

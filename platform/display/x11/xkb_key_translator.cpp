@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/display/utf8_append.h"
 #include "platform/display/x11/key_positions.h"
 #include "platform/display/x11/keysym_keys.h"
 
@@ -12,24 +13,6 @@ namespace platform::x11 {
 namespace {
 
 constexpr std::uint16_t kLayoutGroupShift = 13;
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 InputEvent KeyEvent(bool press, UINT virtual_key, UINT scan_code) {
   InputEvent e;
