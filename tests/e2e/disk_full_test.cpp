@@ -101,7 +101,8 @@ TEST(DiskFull, AppendOnAFullFileSystem) {
       ShellQuote(mount_point) + "; cp " + ShellQuote(staging.binary()) + " " +
       ShellQuote(staging.log_path()) + " " + ShellQuote(mount_point) + "/; " +
       "dd if=/dev/zero of=" + ShellQuote(mount_point + "/filler") +
-      " bs=4096 2>/dev/null || true; " + "faketime '" + kToday + "' " +
+      " bs=4096 2>/dev/null || true; " + CommandLine({"env"}) +
+      CommandLine(testing_support::FakeDateEnvironment(kToday)) +
       ShellQuote(mount_point + "/vestralino") + "; cp " +
       ShellQuote(mount_point + "/quembral.log") + " " + ShellQuote(outside / "log-after");
   ChildOptions options;

@@ -134,7 +134,7 @@ class Terminal {
   std::string socket_;
 };
 
-// Sanitizer builds: faketime preloads its library ahead of the AddressSanitizer runtime,
+// Sanitizer builds: libfaketime is preloaded ahead of the AddressSanitizer runtime,
 // which AddressSanitizer refuses unless told that the order is fine. The tmux server does
 // not pass on the test's environment, so the options travel in the command.
 std::string SanitizerOptions() {
@@ -143,10 +143,16 @@ std::string SanitizerOptions() {
   return "ASAN_OPTIONS=" + Quoted(options + "verify_asan_link_order=0") + " ";
 }
 
+std::string FakeDate() {
+  std::string words;
+  for (const auto& entry : testing_support::FakeDateEnvironment(kToday)) words += Quoted(entry) + " ";
+  return words;
+}
+
 std::string ProgramCommand(const Sandbox& box, const std::string& extra = "") {
   return "cd " + Quoted(box.dir()) +
          " && env VESTRALINO_DISPLAY=tty LANG=es_ES.UTF-8 LC_ALL= FAKETIME_DONT_FAKE_MONOTONIC=1 " +
-         SanitizerOptions() + extra + " faketime " + Quoted(kToday) + " ./vestralino";
+         SanitizerOptions() + extra + " " + FakeDate() + "./vestralino";
 }
 
 void ExpectGolden(const std::string& name, const std::string& screen) {

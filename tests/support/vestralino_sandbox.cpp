@@ -1,5 +1,7 @@
 #include "tests/support/vestralino_sandbox.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 
 namespace testing_support {
@@ -19,6 +21,20 @@ std::string LogRecord(const std::string& visit_date, const std::string& start_da
   return record;
 }
 
+std::string FakeTimeLibrary() {
+  for (const char* path : {"/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1",
+                           "/usr/lib/aarch64-linux-gnu/faketime/libfaketime.so.1",
+                           "/usr/lib/faketime/libfaketime.so.1",
+                           "/usr/lib64/faketime/libfaketime.so.1"}) {
+    if (access(path, R_OK) == 0) return path;
+  }
+  return "";
+}
+
+std::vector<std::string> FakeDateEnvironment(const std::string& date) {
+  return {"LD_PRELOAD=" + FakeTimeLibrary(), "FAKETIME=@" + date};
+}
+
 Sandbox::Sandbox(const std::string& directory) {
   if (directory.empty()) {
     owned_dir_ = std::make_unique<TempDir>();
@@ -31,7 +47,10 @@ Sandbox::Sandbox(const std::string& directory) {
 }
 
 std::vector<std::string> Sandbox::Command(const std::string& date) const {
-  return {"faketime", date, binary()};
+  std::vector<std::string> command = {"env"};
+  for (const auto& entry : FakeDateEnvironment(date)) command.push_back(entry);
+  command.push_back(binary());
+  return command;
 }
 
 std::vector<std::string> Sandbox::Environment(const std::string& script_path,

@@ -32,26 +32,14 @@ std::vector<Json> TranscriptSoFar(const std::string& path) {
 
 }  // namespace
 
-std::string FakeTimeLibrary() {
-  for (const char* path : {"/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1",
-                           "/usr/lib/aarch64-linux-gnu/faketime/libfaketime.so.1",
-                           "/usr/lib/faketime/libfaketime.so.1",
-                           "/usr/lib64/faketime/libfaketime.so.1"}) {
-    if (access(path, R_OK) == 0) return path;
-  }
-  return "";
-}
-
 std::vector<std::string> XRunEnvironment(const std::string& display, const std::string& date,
                                          const std::string& transcript_path) {
-  return {"DISPLAY=" + display,
-          "VESTRALINO_DISPLAY=x11",
-          "VESTRALINO_TRANSCRIPT=" + transcript_path,
-          "TZ=UTC",
-          "LD_PRELOAD=" + FakeTimeLibrary(),
-          "FAKETIME=@" + date,
-          // Event time-outs need a real clock.
-          "FAKETIME_DONT_FAKE_MONOTONIC=1"};
+  std::vector<std::string> environment = {"DISPLAY=" + display, "VESTRALINO_DISPLAY=x11",
+                                          "VESTRALINO_TRANSCRIPT=" + transcript_path, "TZ=UTC",
+                                          // Event time-outs need a real clock.
+                                          "FAKETIME_DONT_FAKE_MONOTONIC=1"};
+  for (const auto& entry : FakeDateEnvironment(date)) environment.push_back(entry);
+  return environment;
 }
 
 std::string HexWindowId(const std::string& decimal_id) {

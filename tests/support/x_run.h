@@ -67,9 +67,6 @@ class XRun {
 std::vector<std::string> XRunEnvironment(const std::string& display, const std::string& date,
                                          const std::string& transcript_path);
 
-// libfaketime's path; empty when it is not installed.
-std::string FakeTimeLibrary();
-
 // xdotool's decimal window id as the hexadecimal form xprop prints ("0x400001").
 std::string HexWindowId(const std::string& decimal_id);
 
