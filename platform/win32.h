@@ -142,7 +142,7 @@ constexpr UINT SEM_NOOPENFILEERRORBOX = 0x8000;
 // ---------------------------------------------------------------------------
 // Files
 // ---------------------------------------------------------------------------
-inline const HANDLE INVALID_HANDLE_VALUE = reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-1));
+#define INVALID_HANDLE_VALUE (reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-1)))
 constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
 constexpr DWORD INVALID_FILE_SIZE = 0xFFFFFFFF;
 constexpr DWORD INVALID_SET_FILE_POINTER = 0xFFFFFFFF;

@@ -54,7 +54,7 @@ constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF)
 constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
 
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
-inline const HGDIOBJ HGDI_ERROR = reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(-1));
+#define HGDI_ERROR (reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(-1)))
 constexpr int GDI_ERROR = static_cast<int>(0xFFFFFFFF);
 
 struct RGBQUAD {

@@ -615,13 +615,13 @@ constexpr UINT SWP_NOREPOSITION = SWP_NOOWNERZORDER;
 constexpr UINT SWP_DEFERERASE = 0x2000;
 constexpr UINT SWP_ASYNCWINDOWPOS = 0x4000;
 
-inline const HWND HWND_TOP = nullptr;
-inline const HWND HWND_BOTTOM = reinterpret_cast<HWND>(static_cast<LONG_PTR>(1));
-inline const HWND HWND_TOPMOST = reinterpret_cast<HWND>(static_cast<LONG_PTR>(-1));
-inline const HWND HWND_NOTOPMOST = reinterpret_cast<HWND>(static_cast<LONG_PTR>(-2));
-inline const HWND HWND_MESSAGE = reinterpret_cast<HWND>(static_cast<LONG_PTR>(-3));
-inline const HWND HWND_BROADCAST = reinterpret_cast<HWND>(static_cast<LONG_PTR>(0xFFFF));
-inline const HWND HWND_DESKTOP = nullptr;
+inline constexpr HWND HWND_TOP = nullptr;
+#define HWND_BOTTOM (reinterpret_cast<HWND>(static_cast<LONG_PTR>(1)))
+#define HWND_TOPMOST (reinterpret_cast<HWND>(static_cast<LONG_PTR>(-1)))
+#define HWND_NOTOPMOST (reinterpret_cast<HWND>(static_cast<LONG_PTR>(-2)))
+#define HWND_MESSAGE (reinterpret_cast<HWND>(static_cast<LONG_PTR>(-3)))
+#define HWND_BROADCAST (reinterpret_cast<HWND>(static_cast<LONG_PTR>(0xFFFF)))
+inline constexpr HWND HWND_DESKTOP = nullptr;
 
 constexpr int GWL_WNDPROC = -4;
 constexpr int GWL_HINSTANCE = -6;
