@@ -6,19 +6,10 @@
 #include <map>
 #include <utility>
 
+#include "platform/gdi/freetype_library.h"
+
 namespace platform::gdi {
 namespace {
-
-// Created on first use and kept for the life of the process: faces are shared and
-// never unloaded, so there is nothing to tear down before exit.
-FT_Library Library() {
-  static FT_Library library = [] {
-    FT_Library made = nullptr;
-    if (FT_Init_FreeType(&made) != 0) made = nullptr;
-    return made;
-  }();
-  return library;
-}
 
 FaceDesign ReadDesign(FT_Face face) {
   FaceDesign design;
@@ -103,11 +94,15 @@ std::shared_ptr<FontFace> LoadFace(const FaceFile& file) {
   auto key = std::make_pair(file.path, file.index);
   auto it = loaded.find(key);
   if (it != loaded.end()) return it->second;
-  FT_Library library = Library();
+  // Faces are shared and never unloaded: nothing to tear down before exit.
+  FT_Library library = FreeTypeLibrary();
+  if (library == nullptr) return nullptr;
   FT_Face face = nullptr;
-  if (library == nullptr || FT_New_Face(library, file.path.c_str(), file.index, &face) != 0) {
-    return nullptr;
+  FT_Error error = FT_New_Face(library, file.path.c_str(), file.index, &face);
+  if (FT_ERROR_BASE(error) == FT_Err_Unknown_File_Format && AddEveryFontFormat(library)) {
+    error = FT_New_Face(library, file.path.c_str(), file.index, &face);
   }
+  if (error != 0) return nullptr;
   FT_Select_Charmap(face, FT_ENCODING_UNICODE);
   auto shared = std::make_shared<FontFace>(face, file, static_cast<std::uint32_t>(loaded.size() + 1));
   loaded.emplace(std::move(key), shared);
