@@ -62,6 +62,10 @@ class Bitmap : public GdiObject {
   // DIBs not of 32 bpp: copy the bits into the working pixels / the pixels back.
   void LoadFromBits();
   void StoreToBits();
+  // DIBs of up to 8 bpp: entries [start, start + count) of the colour table, cut to its
+  // size; returns how many were set. The pixels keep their indices, so what is drawn
+  // from them takes the new colours.
+  UINT SetColors(UINT start, UINT count, const RGBQUAD* colors);
   bool has_working_copy() const { return dib && bits_pixel != 32; }
 
   int Describe(int size, void* buffer, bool wide) const override;

@@ -40,10 +40,12 @@ void AttachBitmap(DeviceContext& dc, HBITMAP handle) {
   }
   dc.state.bitmap = handle;
   dc.monochrome = false;
+  dc.palette = nullptr;
   if (Bitmap* bitmap = Find<Bitmap>(handle)) {
     if (!bitmap->stock()) bitmap->selected_in = &dc;
     bitmap->LoadFromBits();
     dc.monochrome = bitmap->monochrome();
+    if (bitmap->dib && !bitmap->color_table.empty()) dc.palette = &bitmap->color_table;
   }
   dc.ClipChanged();
 }
