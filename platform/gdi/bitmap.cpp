@@ -55,6 +55,7 @@ std::unique_ptr<Bitmap> Bitmap::MakeDibSection(const BITMAPINFO& info) {
       return nullptr;
     }
     bitmap->LoadFromBits();
+    bitmap->reload_pending = true;  // the caller may write the bits before selecting it
   }
   return bitmap;
 }

@@ -129,7 +129,8 @@ int SetDIBits(HDC dc, HBITMAP handle, UINT start, UINT lines, const void* bits,
   }
   // A DIB section keeps its nearest colour-table entries, in its bits and in what is drawn.
   bitmap->StoreToBits();
-  bitmap->LoadFromBits();
+  if (bitmap->selected_in != nullptr) bitmap->LoadFromBits();
+  else bitmap->reload_pending = bitmap->has_working_copy();
   return copied;
 }
 
