@@ -143,6 +143,7 @@ TEST(PaletteBlit, SetDibColorTableRecoloursLaterBlits) {
   BYTE* bits = nullptr;
   HBITMAP dib = MakeDib(2, 1, 1, {kRed, kBlue}, &bits);
   bits[0] = 0x40;  // pixel 0 is entry 0, pixel 1 entry 1
+  GdiFlush();      // keeps what the caller wrote into a DIB no DC holds
   Selected source(dib);
   Canvas target(2, 1);
   const RGBQUAD fresh[2] = {Quad(kGreen), Quad(kYellow)};
@@ -192,6 +193,24 @@ TEST(PaletteBlit, CompatibleBitmapOfADibSectionIsADibSection) {
   Canvas target(1, 1);
   ASSERT_TRUE(BitBlt(target.dc, 0, 0, 1, 1, made.dc, 0, 0, SRCCOPY));
   EXPECT_EQ(target.At(0, 0), kRed);  // zero bits: entry 0 of the copied table
+}
+
+// A pattern brush of a 1-bpp bitmap takes the text colour for 0 bits and the background
+// colour for 1 bits; a DIB section's bits are its pixels' table indices, whatever colours.
+TEST(PaletteBlit, OneBitDibPatternBrushUsesItsIndices) {
+  BYTE* bits = nullptr;
+  HBITMAP dib = MakeDib(8, 1, 1, {kRed, kBlue}, &bits);
+  bits[0] = 0xAA;
+  HBRUSH brush = CreatePatternBrush(dib);
+  Canvas target(2, 1);
+  SetTextColor(target.dc, kGreen);
+  SetBkColor(target.dc, kYellow);
+  RECT all{0, 0, 2, 1};
+  FillRect(target.dc, &all, brush);
+  EXPECT_EQ(target.At(0, 0), kYellow);
+  EXPECT_EQ(target.At(1, 0), kGreen);
+  DeleteObject(brush);
+  DeleteObject(dib);
 }
 
 // Painting stores the nearest entry too: a 4-bpp DIB with a red, green, blue table.
