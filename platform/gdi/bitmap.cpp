@@ -88,7 +88,8 @@ void Bitmap::LoadFromBits() {
 }
 
 void Bitmap::StoreToBits() {
-  // After GdiFlush the bits are the newer: the caller may have written them.
+  // After GdiFlush, or while no DC held it, the bits are the newer: the caller may have
+  // written them.
   if (!has_working_copy() || dib_bits == nullptr || reload_pending) return;
   for (int y = 0; y < height; ++y) {
     format_.Encode(pixels_.data() + static_cast<std::size_t>(y) * width,
