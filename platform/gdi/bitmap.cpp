@@ -55,6 +55,7 @@ std::unique_ptr<Bitmap> Bitmap::MakeDibSection(const BITMAPINFO& info) {
       return nullptr;
     }
     bitmap->LoadFromBits();
+    bitmap->reload_pending = true;  // the caller may write the bits before selecting it
   }
   return bitmap;
 }
@@ -87,11 +88,24 @@ void Bitmap::LoadFromBits() {
 }
 
 void Bitmap::StoreToBits() {
-  if (!has_working_copy() || dib_bits == nullptr) return;
+  // After GdiFlush, or while no DC held it, the bits are the newer: the caller may have
+  // written them.
+  if (!has_working_copy() || dib_bits == nullptr || reload_pending) return;
   for (int y = 0; y < height; ++y) {
     format_.Encode(pixels_.data() + static_cast<std::size_t>(y) * width,
                    dib_bits + static_cast<std::size_t>(format_.MemoryRow(y)) * dib_stride());
   }
+}
+
+UINT Bitmap::SetColors(UINT start, UINT count, const RGBQUAD* colors) {
+  if (start >= color_table.size()) return 0;
+  count = std::min<UINT>(count, static_cast<UINT>(color_table.size()) - start);
+  StoreToBits();  // the indices, under the old colours
+  std::copy_n(colors, count, color_table.begin() + start);
+  format_.colors = color_table;
+  reload_pending = false;
+  LoadFromBits();
+  return count;
 }
 
 int Bitmap::Describe(int size, void* buffer, bool) const {

@@ -7,9 +7,10 @@
 //   got from CreateDIBSection are the surface.
 // - A DIB section of another depth (24 or 1 bpp, …) keeps its bits in their own format
 //   and a 32-bpp working copy that drawing uses. The copy is refreshed from the bits when
-//   the bitmap is selected and after each GdiFlush, and written back to the bits by
-//   GdiFlush, when the bitmap is deselected, and before GetDIBits: Windows programs call
-//   GdiFlush before touching DIB bits, which is exactly when the two meet.
+//   the bitmap is selected, after each GdiFlush and while no DC holds it, and written
+//   back to the bits by GdiFlush and when the bitmap is deselected: Windows programs call
+//   GdiFlush before touching the bits of a selected DIB, which is exactly when the two
+//   meet, and may write those of an unselected one at any time.
 #pragma once
 
 #include <cstdint>
@@ -50,7 +51,7 @@ class Bitmap : public GdiObject {
   std::uint8_t* dib_bits = nullptr;     // DIBs: the caller's bits (owned)
   std::size_t dib_bytes = 0;
   DeviceContext* selected_in = nullptr; // the memory DC that has it selected
-  bool reload_pending = false;          // GdiFlush: take the bits again on next use
+  bool reload_pending = false;  // GdiFlush, or no DC holds it: take the bits again on next use
 
   bool monochrome() const { return bits_pixel == 1; }
   // Bytes of one row in the bits' own format, DWORD aligned (DIBs) or WORD aligned
@@ -62,6 +63,10 @@ class Bitmap : public GdiObject {
   // DIBs not of 32 bpp: copy the bits into the working pixels / the pixels back.
   void LoadFromBits();
   void StoreToBits();
+  // DIBs of up to 8 bpp: entries [start, start + count) of the colour table, cut to its
+  // size; returns how many were set. The pixels keep their indices, so what is drawn
+  // from them takes the new colours.
+  UINT SetColors(UINT start, UINT count, const RGBQUAD* colors);
   bool has_working_copy() const { return dib && bits_pixel != 32; }
 
   int Describe(int size, void* buffer, bool wide) const override;

@@ -69,6 +69,30 @@ bool Normalise(int& start, int& extent) {
   return true;
 }
 
+// Stores a run of pixels as a palette surface holds them, remembering the last colour
+// looked up (runs are mostly one colour, and a table has up to 256 entries to search).
+class NearestCache {
+ public:
+  explicit NearestCache(const DeviceContext& dc) : dc_(dc) {}
+  void Apply(std::uint32_t* run, std::int64_t count) {
+    if (dc_.palette == nullptr) return;
+    for (std::int64_t i = 0; i < count; ++i) {
+      const std::uint32_t p = run[i] & kRgbMask;
+      if (!known_ || p != from_) {
+        from_ = p;
+        to_ = StoredPixel(dc_, p);
+        known_ = true;
+      }
+      run[i] = to_;
+    }
+  }
+
+ private:
+  const DeviceContext& dc_;
+  bool known_ = false;
+  std::uint32_t from_ = 0, to_ = 0;
+};
+
 }  // namespace
 
 std::uint32_t MixRop3(DWORD rop, std::uint32_t pattern, std::uint32_t source,
@@ -99,7 +123,7 @@ bool Blit(DeviceContext& dst, int x, int y, int width, int height, DeviceContext
   if (uses_pattern) {
     pattern = BrushFill(dst, dst.state.brush);
     if (pattern.kind == Fill::Kind::kNone) return true;  // a null brush paints nothing
-    if (dst.monochrome) pattern = MonochromeFill(pattern);
+    pattern = StoredFill(dst, pattern);
   }
   if (pattern.kind == Fill::Kind::kSolid) {
     pattern.pattern.fill(pattern.pixel);
@@ -116,9 +140,13 @@ bool Blit(DeviceContext& dst, int x, int y, int width, int height, DeviceContext
     if (in.empty()) return false;
     src_off = src->surface_offset;
     src_background = PixelFromColor(src->state.bk_color);
-    to_colour = src->monochrome && !dst.monochrome;
-    to_mono = !src->monochrome && dst.monochrome;
+    // Only a monochrome device bitmap goes through the text and background colours: a
+    // 1-bpp DIB section's pixels already hold its colour table's entries.
+    to_colour = src->monochrome_device_bitmap() && !dst.monochrome_device_bitmap();
+    to_mono = !src->monochrome_device_bitmap() && dst.monochrome_device_bitmap();
   }
+  // A DIB section of up to 8 bpp keeps the nearest of its colour-table entries.
+  NearestCache nearest(dst);
   const std::uint32_t zero_colour = PixelFromColor(dst.state.text_color);
   const std::uint32_t one_colour = PixelFromColor(dst.state.bk_color);
 
@@ -198,12 +226,14 @@ bool Blit(DeviceContext& dst, int x, int y, int width, int height, DeviceContext
         }
         if (code == RopCode(SRCCOPY)) {
           std::memmove(out_row + a, s, static_cast<std::size_t>(b - a) * sizeof(std::uint32_t));
+          nearest.Apply(out_row + a, b - a);
           continue;
         }
       }
       const int phase = Mod8(a - off.x - dst.state.brush_origin.x);
       op(out_row + a, s, &pattern.pattern[static_cast<std::size_t>(py) * 8],
          &pattern.opaque[static_cast<std::size_t>(py) * 8], phase, static_cast<int>(b - a));
+      nearest.Apply(out_row + a, b - a);
     }
   }
   return true;

@@ -125,7 +125,9 @@ HBRUSH CreatePatternBrush(HBITMAP handle) {
   for (int y = 0; y < 8; ++y) {
     for (int x = 0; x < 8; ++x) {
       std::uint32_t p = pixels.At(x % pixels.width, y % pixels.height) & 0xFFFFFF;
-      brush->pattern[y * 8 + x] = brush->monochrome_pattern ? (p != 0) : p;
+      // A 1-bpp DIB section's bit is its pixel's colour-table index, whatever the colours.
+      if (brush->monochrome_pattern) p = bitmap->dib ? platform::gdi::NearestEntry(bitmap->color_table, p) != 0 : p != 0;
+      brush->pattern[y * 8 + x] = p;
     }
   }
   return platform::gdi::AddBrush(std::move(brush));

@@ -1,8 +1,8 @@
 // PaintCoverage: antialiased glyphs blended into a DC. The glyph's box is cut by each
 // rectangle of the DC's clip in surface coordinates (the same clip PaintSpan uses, so
 // the clip, the visible region and the surface bounds hold for text too) and blended
-// straight into the surface. A monochrome surface gets the pixels at least half covered,
-// painted as spans.
+// straight into the surface. A monochrome or palette surface (which has no colours to
+// blend into) gets the pixels at least half covered, painted as spans.
 #include <algorithm>
 
 #include "platform/gdi/device_context.h"
@@ -59,7 +59,7 @@ void PaintCoverage(DeviceContext& dc, std::int32_t x, std::int32_t y, const Cove
   if (left >= right || top >= bottom) return;
   Painter painter(dc, kCopyPen);
   if (!painter.ok()) return;
-  if (dc.monochrome) {
+  if (!StoresEveryColor(dc)) {  // a monochrome or palette surface: no blending
     PaintMonochrome(painter, x, y, mask,
                     RECT{static_cast<LONG>(left), static_cast<LONG>(top),
                          static_cast<LONG>(right), static_cast<LONG>(bottom)},

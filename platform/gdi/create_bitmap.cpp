@@ -1,4 +1,5 @@
 // CreateBitmap, CreateCompatibleBitmap and CreateDIBSection: checking what is asked for.
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -49,6 +50,22 @@ void CopyInitialBits(Bitmap& bitmap, const void* bits, int bits_pixel) {
   }
 }
 
+// A DIB section of `like`'s format (depth, row order, colour table, masks), all zero.
+std::unique_ptr<Bitmap> SimilarDib(const Bitmap& like, int width, int height) {
+  struct {
+    BITMAPINFOHEADER header;
+    RGBQUAD colors[256];
+  } info{};
+  info.header = like.dib_header;
+  info.header.biWidth = width;
+  info.header.biHeight = like.top_down ? -height : height;
+  info.header.biSizeImage = 0;
+  info.header.biClrUsed = static_cast<DWORD>(like.color_table.size());
+  std::copy(like.color_table.begin(), like.color_table.end(), info.colors);
+  if (info.header.biCompression == BI_BITFIELDS) std::memcpy(info.colors, like.bitfields, sizeof like.bitfields);
+  return Bitmap::MakeDibSection(reinterpret_cast<const BITMAPINFO&>(info));
+}
+
 }  // namespace
 }  // namespace platform::gdi
 
@@ -78,8 +95,10 @@ HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height) {
   }
   if (!SizeAllowed(width, height)) return nullptr;
   if (width == 0 || height == 0) return DefaultBitmap();
-  // Compatible with what the DC draws into: a memory DC holding a monochrome bitmap gives
-  // a monochrome bitmap, as in GDI.
+  // Compatible with what the DC draws into, as in GDI: a memory DC holding a DIB section
+  // gives a DIB section of its format, one holding a monochrome bitmap a monochrome bitmap.
+  const Bitmap* selected = context->type() == OBJ_MEMDC ? Find<Bitmap>(context->state.bitmap) : nullptr;
+  if (selected != nullptr && selected->dib) return AddBitmap(SimilarDib(*selected, width, height));
   return AddBitmap(Bitmap::MakeDeviceBitmap(width, height, context->monochrome ? 1 : 32));
 }
 

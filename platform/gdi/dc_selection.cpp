@@ -37,13 +37,17 @@ void AttachBitmap(DeviceContext& dc, HBITMAP handle) {
   if (Bitmap* old = Find<Bitmap>(dc.state.bitmap)) {
     if (old->selected_in == &dc) old->selected_in = nullptr;
     old->StoreToBits();
+    old->reload_pending = old->has_working_copy();  // the caller may write the bits now
   }
   dc.state.bitmap = handle;
   dc.monochrome = false;
+  dc.palette = nullptr;
   if (Bitmap* bitmap = Find<Bitmap>(handle)) {
     if (!bitmap->stock()) bitmap->selected_in = &dc;
     bitmap->LoadFromBits();
+    bitmap->reload_pending = false;
     dc.monochrome = bitmap->monochrome();
+    if (bitmap->dib && !bitmap->color_table.empty()) dc.palette = &bitmap->color_table;
   }
   dc.ClipChanged();
 }

@@ -84,9 +84,15 @@ class DeviceContext : public GdiObject {
   bool has_visible = false;
   int logical_dpi = 96;       // LOGPIXELSX / LOGPIXELSY
   HWND window = nullptr;      // window DCs
-  // A monochrome surface (a memory DC with a 1-bpp bitmap selected): painting stores
-  // black or white only, and blits convert colours as GDI does.
+  // What the surface can hold (memory DCs). `monochrome`: a 1-bpp bitmap is selected.
+  // `palette`: a DIB section of up to 8 bpp is selected, whose pixels are entries of this
+  // colour table (the bitmap's own, which SetDIBColorTable changes in place): whatever is
+  // drawn is stored as the nearest entry. A monochrome surface without a palette is a
+  // monochrome device bitmap: painting stores black or white, and blits to or from it
+  // convert through the text and background colours, as GDI does.
   bool monochrome = false;
+  const std::vector<RGBQUAD>* palette = nullptr;
+  bool monochrome_device_bitmap() const { return monochrome && palette == nullptr; }
 
   PixelSurface Surface() const { return surface_source ? surface_source() : PixelSurface{}; }
 

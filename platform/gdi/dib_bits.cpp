@@ -123,11 +123,14 @@ int SetDIBits(HDC dc, HBITMAP handle, UINT start, UINT lines, const void* bits,
     format.Decode(in + static_cast<std::size_t>(scan - start) * format.stride(), row.data());
     const int n = std::min(format.width, surface.width);
     for (int x = 0; x < n; ++x) {
-      surface.At(x, y) = bitmap->monochrome() ? MonochromePixel(row[x]) : row[x];
+      surface.At(x, y) = bitmap->monochrome() && !bitmap->dib ? MonochromePixel(row[x]) : row[x];
     }
     ++copied;
   }
+  // A DIB section keeps its nearest colour-table entries, in its bits and in what is drawn.
   bitmap->StoreToBits();
+  if (bitmap->selected_in != nullptr) bitmap->LoadFromBits();
+  else bitmap->reload_pending = bitmap->has_working_copy();
   return copied;
 }
 

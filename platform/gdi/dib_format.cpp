@@ -4,13 +4,12 @@
 #include <cstring>
 
 namespace platform::gdi {
-namespace {
 
-std::uint32_t PixelOf(const RGBQUAD& q) {
+std::uint32_t PixelOfEntry(const RGBQUAD& q) {
   return (std::uint32_t{q.rgbRed} << 16) | (std::uint32_t{q.rgbGreen} << 8) | q.rgbBlue;
 }
 
-std::uint32_t Nearest(const std::vector<RGBQUAD>& table, std::uint32_t pixel) {
+std::uint32_t NearestEntry(const std::vector<RGBQUAD>& table, std::uint32_t pixel) {
   const int r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
   std::uint32_t best = 0;
   int best_distance = 1 << 30;
@@ -24,8 +23,6 @@ std::uint32_t Nearest(const std::vector<RGBQUAD>& table, std::uint32_t pixel) {
   }
   return best;
 }
-
-}  // namespace
 
 bool DibFormat::From(const BITMAPINFO& info, DibFormat* format) {
   const BITMAPINFOHEADER& h = info.bmiHeader;
@@ -68,7 +65,7 @@ void DibFormat::Decode(const std::uint8_t* row, std::uint32_t* pixels) const {
       case 8: {
         const int bit = x * bits_pixel;
         const unsigned index = (row[bit / 8] >> (8 - bits_pixel - bit % 8)) & ((1u << bits_pixel) - 1);
-        p = index < colors.size() ? PixelOf(colors[index]) : 0;
+        p = index < colors.size() ? PixelOfEntry(colors[index]) : 0;
         break;
       }
       case 16: {
@@ -103,7 +100,7 @@ void DibFormat::Encode(const std::uint32_t* pixels, std::uint8_t* row) const {
       case 4:
       case 8: {
         const int bit = x * bits_pixel;
-        row[bit / 8] |= static_cast<std::uint8_t>(Nearest(colors, p) << (8 - bits_pixel - bit % 8));
+        row[bit / 8] |= static_cast<std::uint8_t>(NearestEntry(colors, p) << (8 - bits_pixel - bit % 8));
         break;
       }
       case 16: {

@@ -30,4 +30,9 @@ struct DibFormat {
   void Encode(const std::uint32_t* pixels, std::uint8_t* row) const;
 };
 
+// A colour-table entry as a pixel, and the entry nearest to a pixel (the first of equals):
+// how a DIB of up to 8 bpp stores a colour it has no entry for.
+std::uint32_t PixelOfEntry(const RGBQUAD& entry);
+std::uint32_t NearestEntry(const std::vector<RGBQUAD>& table, std::uint32_t pixel);
+
 }  // namespace platform::gdi

@@ -49,11 +49,22 @@ Fill SolidFill(std::uint32_t pixel) {
   return fill;
 }
 
-Fill MonochromeFill(const Fill& fill) {
-  Fill mono = fill;
-  mono.pixel = MonochromePixel(fill.pixel);
-  for (auto& p : mono.pattern) p = MonochromePixel(p);
-  return mono;
+std::uint32_t StoredPixel(const DeviceContext& dc, std::uint32_t pixel) {
+  pixel &= kRgbMask;
+  if (dc.palette != nullptr) return PixelOfEntry((*dc.palette)[NearestEntry(*dc.palette, pixel)]);
+  return dc.monochrome ? MonochromePixel(pixel) : pixel;
+}
+
+bool StoresEveryColor(const DeviceContext& dc) { return !dc.monochrome && dc.palette == nullptr; }
+
+Fill StoredFill(const DeviceContext& dc, const Fill& fill) {
+  if (StoresEveryColor(dc)) return fill;
+  Fill stored = fill;
+  stored.pixel = StoredPixel(dc, fill.pixel);
+  if (fill.kind != Fill::Kind::kSolid) {
+    for (auto& p : stored.pattern) p = StoredPixel(dc, p);
+  }
+  return stored;
 }
 
 const std::vector<RECT>& DeviceClip(DeviceContext& dc, const PixelSurface& surface) {
@@ -96,8 +107,8 @@ void Painter::Span(std::int32_t y, std::int32_t x0, std::int32_t x1, const Fill&
   const std::int64_t sx0 = std::int64_t{x0} + dc_.surface_offset.x;
   const std::int64_t sx1 = std::int64_t{x1} + dc_.surface_offset.x;
   std::uint32_t* row = surface_.Row(static_cast<std::int32_t>(sy));
-  if (dc_.monochrome) {
-    ClippedRuns(row, sy, sx0, sx1, y, MonochromeFill(fill));
+  if (!StoresEveryColor(dc_)) {
+    ClippedRuns(row, sy, sx0, sx1, y, StoredFill(dc_, fill));
     return;
   }
   // The common case, a solid copy inside one visible rectangle (usually the whole
@@ -144,10 +155,10 @@ void Painter::Area(std::int32_t left, std::int32_t top, std::int32_t right, std:
   const std::int64_t sy0 = std::max<std::int64_t>(std::int64_t{top} + dc_.surface_offset.y, 0);
   const std::int64_t sy1 = std::min<std::int64_t>(std::int64_t{bottom} + dc_.surface_offset.y, surface_.height);
   std::optional<Fill> mono;
-  if (dc_.monochrome) mono = MonochromeFill(fill);
+  if (!StoresEveryColor(dc_)) mono = StoredFill(dc_, fill);
   const Fill* used = mono ? &*mono : &fill;
   const bool block = fill.kind == Fill::Kind::kSolid && rop2_ == R2_COPYPEN &&
-                     surface_.stride == surface_.width && !dc_.monochrome;
+                     surface_.stride == surface_.width && StoresEveryColor(dc_);
   for (const RECT& r : *clip_) {
     const std::int64_t a = std::max<std::int64_t>(sx0, r.left), b = std::min<std::int64_t>(sx1, r.right);
     const std::int64_t t = std::max<std::int64_t>(sy0, r.top), u = std::min<std::int64_t>(sy1, r.bottom);

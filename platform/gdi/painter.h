@@ -53,7 +53,11 @@ class Painter {
 // The DC's clip in surface coordinates for a surface of that size (cached in the DC).
 const std::vector<RECT>& DeviceClip(DeviceContext& dc, const PixelSurface& surface);
 
-// A Fill for a monochrome surface: every colour turned black or white.
-Fill MonochromeFill(const Fill& fill);
+// The colour `dc`'s surface stores for `pixel`: black or white on a monochrome device
+// bitmap, the nearest colour-table entry on a DIB section of up to 8 bpp, else itself.
+std::uint32_t StoredPixel(const DeviceContext& dc, std::uint32_t pixel);
+bool StoresEveryColor(const DeviceContext& dc);
+// A Fill with every colour as StoredPixel makes it.
+Fill StoredFill(const DeviceContext& dc, const Fill& fill);
 
 }  // namespace platform::gdi

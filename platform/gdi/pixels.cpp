@@ -16,7 +16,7 @@ COLORREF SetPixel(HDC dc, int x, int y, COLORREF color) {
   Painter painter(*context, R2_COPYPEN);
   if (!painter.Visible(x, y)) return CLR_INVALID;
   std::uint32_t pixel = PixelFromColor(color & 0xFFFFFF);
-  if (context->monochrome) pixel = MonochromePixel(pixel);
+  pixel = StoredPixel(*context, pixel);
   painter.Span(y, x, x + 1, SolidFill(pixel));
   return ColorFromPixel(pixel);
 }

@@ -103,7 +103,7 @@ BOOL DrawIconEx(HDC dc, int x, int y, HICON handle, int cx, int cy, UINT step,
         const std::size_t at = static_cast<std::size_t>(iy) * icon->width + ix;
         std::uint32_t& pixel = row[sx];
         pixel = IconPixel(*icon, icon->argb[at], icon->mask[at] != 0, flags, pixel & kRgbMask);
-        if (context->monochrome) pixel = gdi::MonochromePixel(pixel);
+        if (!gdi::StoresEveryColor(*context)) pixel = gdi::StoredPixel(*context, pixel);
       }
     }
   }

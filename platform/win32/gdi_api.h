@@ -359,6 +359,8 @@ HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bits_per_pixel, const void* bits);
 HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits,
                          HANDLE section, DWORD offset);
+UINT GetDIBColorTable(HDC dc, UINT start, UINT entries, RGBQUAD* colors);
+UINT SetDIBColorTable(HDC dc, UINT start, UINT entries, const RGBQUAD* colors);
 int GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, LPBITMAPINFO info,
               UINT usage);
 int SetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, const void* bits,

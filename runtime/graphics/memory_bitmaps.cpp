@@ -1,7 +1,6 @@
 #include "runtime/graphics/memory_bitmaps.h"
 
 #include <cstdint>
-#include <vector>
 
 #include "runtime/dialogs/dialog_state.h"
 #include "runtime/dialogs/font_handles.h"
@@ -38,31 +37,20 @@ void SetUpSurface(DialogState& record, HDC memory_dc, HBITMAP bitmap, SIZE size)
   SetBkMode(memory_dc, OPAQUE);
 }
 
-// The picture's pixels into the surface's bitmap, through 32-bit DIB rows: GetDIBits
-// reads a palette image through its colour table, where a blit from a one-bit image
-// would take the target's text and background colours instead.
+// The picture's pixels onto the surface's bitmap. The picture is a DIB section, so a
+// one-bit picture is drawn through its own colour table, not the target's text and
+// background colours.
 bool CopyPicture(HBITMAP picture, const DialogState& record) {
   const GraphicSurface& surface = record.graphic;
-  const SIZE size = surface.bitmap_size;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = size.cx;
-  info.bmiHeader.biHeight = -size.cy;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size.cx) * static_cast<std::size_t>(size.cy));
-  const auto lines = static_cast<UINT>(size.cy);
-  if (GetDIBits(surface.memory_dc, picture, 0, lines, pixels.data(), &info, DIB_RGB_COLORS) !=
-      size.cy) {
-    return false;
-  }
-  // SetDIBits wants the bitmap out of its device context.
-  HGDIOBJ own = SelectObject(surface.memory_dc, surface.first_bitmap);
-  const int set = SetDIBits(surface.memory_dc, static_cast<HBITMAP>(own), 0, lines, pixels.data(),
-                            &info, DIB_RGB_COLORS);
-  SelectObject(surface.memory_dc, own);
-  return set == size.cy;
+  HDC source = CreateCompatibleDC(surface.memory_dc);
+  if (source == nullptr) return false;
+  HGDIOBJ previous = SelectObject(source, picture);
+  const bool copied = previous != nullptr &&
+                      BitBlt(surface.memory_dc, 0, 0, surface.bitmap_size.cx, surface.bitmap_size.cy,
+                             source, 0, 0, SRCCOPY);
+  if (previous != nullptr) SelectObject(source, previous);
+  DeleteDC(source);
+  return copied;
 }
 
 }  // namespace
