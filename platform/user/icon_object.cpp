@@ -15,8 +15,13 @@ constexpr std::uint32_t kGenerationMask = 0xFFFF;
 
 struct Slot {
   std::unique_ptr<Icon> icon;
+  // Until the first FindIcon: the image `icon` is resampled from, perhaps shared with
+  // other icons, and the size to resample it to.
+  std::shared_ptr<const Icon> source;
+  SIZE resample_to{0, 0};
   std::uint32_t generation = 1;
-  SIZE resample_to{0, 0};  // non-zero: `icon` is still the source of a resized icon
+
+  bool alive() const { return icon != nullptr || source != nullptr; }
 };
 
 struct Table {
@@ -45,7 +50,7 @@ Slot* SlotOf(Table& table, HICON handle) {
   const std::uint32_t generation = (value >> kSlotBits) & kGenerationMask;
   if (slot >= table.slots.size()) return nullptr;
   Slot& found = table.slots[slot];
-  if (found.icon == nullptr || found.generation != generation) return nullptr;
+  if (!found.alive() || found.generation != generation) return nullptr;
   return &found;
 }
 
@@ -53,7 +58,7 @@ Slot* SlotOf(Table& table, HICON handle) {
 
 namespace {
 
-HICON Add(std::unique_ptr<Icon> icon, SIZE resample_to) {
+HICON Add(std::unique_ptr<Icon> icon, std::shared_ptr<const Icon> source, SIZE resample_to) {
   Table& table = TheTable();
   std::lock_guard guard(table.lock);
   std::uint32_t slot;
@@ -68,6 +73,7 @@ HICON Add(std::unique_ptr<Icon> icon, SIZE resample_to) {
     return nullptr;
   }
   table.slots[slot].icon = std::move(icon);
+  table.slots[slot].source = std::move(source);
   table.slots[slot].resample_to = resample_to;
   ++table.live;
   return MakeHandle(slot, table.slots[slot].generation);
@@ -76,11 +82,19 @@ HICON Add(std::unique_ptr<Icon> icon, SIZE resample_to) {
 }  // namespace
 
 HICON AddIcon(std::unique_ptr<Icon> icon) {
-  return Add(std::move(icon), SIZE{0, 0});
+  if (icon == nullptr) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return nullptr;
+  }
+  return Add(std::move(icon), nullptr, SIZE{0, 0});
 }
 
-HICON AddResizedIcon(std::unique_ptr<Icon> source, int width, int height) {
-  return Add(std::move(source), SIZE{width, height});
+HICON AddResizedIcon(std::shared_ptr<const Icon> source, int width, int height) {
+  if (source == nullptr) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return nullptr;
+  }
+  return Add(nullptr, std::move(source), SIZE{width, height});
 }
 
 Icon* FindIcon(HICON handle) {
@@ -88,11 +102,12 @@ Icon* FindIcon(HICON handle) {
   std::lock_guard guard(table.lock);
   Slot* slot = SlotOf(table, handle);
   if (slot == nullptr) return nullptr;
-  if (slot->resample_to.cx != 0) {
-    // The source keeps the slot's flags (shared) set since; the resampled icon takes them.
-    const bool shared = slot->icon->shared;
-    slot->icon = ResizedIcon(*slot->icon, slot->resample_to.cx, slot->resample_to.cy);
-    slot->icon->shared = shared;
+  if (slot->source != nullptr) {
+    std::unique_ptr<Icon> resized =
+        ResizedIcon(*slot->source, slot->resample_to.cx, slot->resample_to.cy);
+    if (resized == nullptr) return nullptr;  // no memory: the source stays for another try
+    slot->icon = std::move(resized);
+    slot->source.reset();
     slot->resample_to = SIZE{0, 0};
   }
   return slot->icon.get();
@@ -105,6 +120,7 @@ bool RemoveIcon(HICON handle) {
   Slot* slot = SlotOf(table, handle);
   if (slot == nullptr) return false;
   removed = std::move(slot->icon);
+  slot->source.reset();
   // Generation 0 is never handed out, so a wrapped counter cannot revive a handle of 0.
   slot->generation = (slot->generation % kGenerationMask) + 1;
   table.free_slots.push_back(static_cast<std::uint32_t>(slot - table.slots.data()));

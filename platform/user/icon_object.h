@@ -35,8 +35,9 @@ struct Icon {
 HICON AddIcon(std::unique_ptr<Icon> icon);
 // Adds `source` resampled to width x height (ResizedIcon). The resampling waits for the
 // first FindIcon: a window's icons are often set long before anything draws them, and
-// resampling a large image is a noticeable part of showing a dialog.
-HICON AddResizedIcon(std::unique_ptr<Icon> source, int width, int height);
+// resampling a large image is a noticeable part of showing a dialog. Until then the icon
+// holds the source, which several icons may share (a window's big and small icon).
+HICON AddResizedIcon(std::shared_ptr<const Icon> source, int width, int height);
 // The live icon of a handle, or null. The pointer stays valid until RemoveIcon.
 Icon* FindIcon(HICON handle);
 // Removes the icon; false for a dead handle.

@@ -6,6 +6,7 @@
 // (IDC_*). Images loaded with LR_SHARED are made once per module, name and size and live
 // for the process; DestroyIcon leaves them alone.
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <tuple>
@@ -42,16 +43,45 @@ WORD SystemCursorId(WORD id) {
 // IDI_WINLOGO and IDI_SHIELD are shown as the application icon.
 WORD SystemIconId(WORD id) { return id == 32517 || id == 32518 ? 32512 : id; }
 
-HICON MakeIcon(const BYTE* bits, std::size_t size, bool icon, int cx, int cy, UINT flags) {
-  std::unique_ptr<Icon> image = DecodeIconImage(bits, size, icon);
+// A module's resources stay in place for the life of the process, so an image decoded from
+// them can be shared while icons made from it wait for their resampling: a window's big and
+// small icon come from one decoding.
+std::shared_ptr<const Icon> DecodeModuleImage(const BYTE* bits, std::size_t size, bool icon) {
+  static std::mutex lock;
+  static std::map<std::pair<const BYTE*, bool>, std::weak_ptr<const Icon>> decoded;
+  std::lock_guard guard(lock);
+  std::weak_ptr<const Icon>& entry = decoded[{bits, icon}];
+  std::shared_ptr<const Icon> image = entry.lock();
+  if (image == nullptr) {
+    image = DecodeIconImage(bits, size, icon);
+    entry = image;
+  }
+  return image;
+}
+
+// `module_bits`: the bits are a module's resource (DecodeModuleImage); otherwise they may
+// be gone once the call returns.
+HICON MakeIcon(const BYTE* bits, std::size_t size, bool icon, int cx, int cy, UINT flags,
+               bool module_bits = false) {
+  std::shared_ptr<const Icon> shared;
+  std::unique_ptr<Icon> own;
+  if (module_bits) {
+    shared = DecodeModuleImage(bits, size, icon);
+  } else {
+    own = DecodeIconImage(bits, size, icon);
+  }
+  const Icon* image = module_bits ? shared.get() : own.get();
   if (image == nullptr) {
     SetLastError(ERROR_INVALID_DATA);
     return nullptr;
   }
   if (cx == 0) cx = (flags & LR_DEFAULTSIZE) ? DefaultSide(icon) : image->width;
   if (cy == 0) cy = (flags & LR_DEFAULTSIZE) ? DefaultSide(icon) : image->height;
-  if (cx != image->width || cy != image->height) return AddResizedIcon(std::move(image), cx, cy);
-  return AddIcon(std::move(image));
+  if (cx == image->width && cy == image->height) {
+    return AddIcon(own != nullptr ? std::move(own) : std::make_unique<Icon>(*image));
+  }
+  if (own != nullptr) shared = std::move(own);
+  return AddResizedIcon(std::move(shared), cx, cy);
 }
 
 struct SharedKey {
@@ -94,7 +124,7 @@ HICON LoadFromModule(HMODULE module, LPCWSTR name, bool icon, int cx, int cy, UI
     return nullptr;
   }
   const auto* bits = static_cast<const BYTE*>(LockResource(LoadResource(module, image)));
-  HICON made = MakeIcon(bits, SizeofResource(module, image), icon, cx, cy, flags);
+  HICON made = MakeIcon(bits, SizeofResource(module, image), icon, cx, cy, flags, true);
   if (made != nullptr && (flags & LR_SHARED)) {
     FindIcon(made)->shared = true;
     std::lock_guard guard(TheSharedIcons().lock);

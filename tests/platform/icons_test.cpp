@@ -111,6 +111,25 @@ TEST_F(Icons, AResizedIconIsTheResampledSourceAndDiesCleanlyUnseen) {
   EXPECT_EQ(platform::FindIcon(unseen), nullptr);
 }
 
+// A window's big and small icon wait for their resampling on one decoded image; either
+// may go first without taking the image from the other.
+TEST_F(Icons, IconsOfOneResourceShareTheirSourceSafely) {
+  for (bool big_goes_first : {true, false}) {
+    HANDLE big = LoadImageW(GetModuleHandleW(nullptr), u"#200", IMAGE_ICON, 32, 32, 0);
+    HANDLE small = LoadImageW(GetModuleHandleW(nullptr), u"#200", IMAGE_ICON, 16, 16, 0);
+    ASSERT_NE(big, nullptr);
+    ASSERT_NE(small, nullptr);
+    HANDLE first = big_goes_first ? big : small;
+    HANDLE kept = big_goes_first ? small : big;
+    EXPECT_TRUE(DestroyIcon(static_cast<HICON>(first)));
+    const platform::Icon* icon = platform::FindIcon(static_cast<HICON>(kept));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->width, big_goes_first ? 16 : 32);
+    EXPECT_EQ(icon->argb.size(), static_cast<std::size_t>(icon->width * icon->width));
+    EXPECT_TRUE(DestroyIcon(static_cast<HICON>(kept)));
+  }
+}
+
 TEST_F(Icons, TheIconIsTransparentAroundItsPage) {
   HICON icon = static_cast<HICON>(
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(200), IMAGE_ICON, 32, 32, 0));

@@ -32,16 +32,16 @@ std::vector<std::uint32_t> NetWmIconData(const Icon& source, std::span<const int
   return data;
 }
 
-std::unique_ptr<Icon> ProgramIcon(HICON fallback) {
+std::vector<std::uint32_t> ProgramIconData(HICON fallback, std::span<const int> sizes) {
   HANDLE loaded = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIconId),
                              IMAGE_ICON, kLargestIcon, kLargestIcon, 0);
   HICON handle = static_cast<HICON>(loaded);
-  std::unique_ptr<Icon> copy;
+  std::vector<std::uint32_t> data;
   if (const Icon* icon = FindIcon(handle != nullptr ? handle : fallback)) {
-    copy = std::make_unique<Icon>(*icon);
+    data = NetWmIconData(*icon, sizes);
   }
   if (handle != nullptr) DestroyIcon(handle);
-  return copy;
+  return data;
 }
 
 BackgroundIcon::~BackgroundIcon() {
@@ -53,7 +53,7 @@ void BackgroundIcon::Start(HICON fallback) {
   worker_ = std::thread([this, fallback] {
     // Linux gives each thread its own nice value: the program's own thread stays first.
     setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
-    if (std::unique_ptr<Icon> icon = ProgramIcon(fallback)) data_ = NetWmIconData(*icon, kNetWmIconSizes);
+    data_ = ProgramIconData(fallback, kNetWmIconSizes);
     ready_.store(true, std::memory_order_release);
   });
 }

@@ -19,9 +19,9 @@ constexpr int kNetWmIconSizes[] = {16, 32, 48};
 // (straight alpha) rows top-down, resampled from `source`.
 std::vector<std::uint32_t> NetWmIconData(const Icon& source, std::span<const int> sizes);
 
-// The program's own icon (resource 200 of the executable) at its largest, else a copy of
-// `fallback` (the window's icon); null when there is neither.
-std::unique_ptr<Icon> ProgramIcon(HICON fallback);
+// NetWmIconData of the program's own icon (resource 200 of the executable) at its largest,
+// else of `fallback` (the window's icon); empty when there is neither.
+std::vector<std::uint32_t> ProgramIconData(HICON fallback, std::span<const int> sizes);
 
 // _NET_WM_ICON's data for the program's icon, made once on a low-priority thread after
 // the first frame (decoding and resampling cost more than the whole first frame).
