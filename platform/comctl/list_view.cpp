@@ -12,6 +12,7 @@
 #include "platform/comctl/control_base.h"
 #include "platform/comctl/control_registrars.h"
 #include "platform/comctl/paint_helpers.h"
+#include "platform/comctl/row_scrolling.h"
 
 namespace platform::comctl {
 namespace {
@@ -419,39 +420,20 @@ class ListView {
   }
   void SetTop(int top) {
     const int count = static_cast<int>(items_.size());
-    top = std::clamp(top, 0, std::max(0, count - VisibleRows()));
+    top = ClampTopRow(top, count, VisibleRows());
     if (top != top_) {
       top_ = top;
       InvalidateRect(window_, nullptr, TRUE);
     }
     if (GetStyle() & LVS_NOSCROLL) return;
-    SCROLLINFO info{sizeof info, SIF_ALL, 0, std::max(0, count - 1), static_cast<UINT>(VisibleRows()), top_, 0};
-    SCROLLINFO now{sizeof now, SIF_ALL, 0, 0, 0, 0, 0};
-    bool shown = (GetStyle() & WS_VSCROLL) != 0;
-    if (!shown || !GetScrollInfo(window_, SB_VERT, &now) || now.nMax != info.nMax || now.nPage != info.nPage ||
-        now.nPos != info.nPos) {
-      if (shown || count > VisibleRows()) SetScrollInfo(window_, SB_VERT, &info, TRUE);
-    }
+    SyncRowScrollBar(window_, count, VisibleRows(), top_);
   }
   void EnsureVisible(int index) {
     if (index < top_) SetTop(index);
     else if (index >= top_ + VisibleRows()) SetTop(index - VisibleRows() + 1);
   }
   void OnVScroll(WORD code) {
-    SCROLLINFO info{sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
-    switch (code) {
-      case SB_LINEUP: return SetTop(top_ - 1);
-      case SB_LINEDOWN: return SetTop(top_ + 1);
-      case SB_PAGEUP: return SetTop(top_ - VisibleRows());
-      case SB_PAGEDOWN: return SetTop(top_ + VisibleRows());
-      case SB_TOP: return SetTop(0);
-      case SB_BOTTOM: return SetTop(static_cast<int>(items_.size()));
-      case SB_THUMBTRACK:
-      case SB_THUMBPOSITION:
-        if (GetScrollInfo(window_, SB_VERT, &info)) SetTop(info.nTrackPos);
-        return;
-      default: return;
-    }
+    SetTop(TopRowForScrollCode(window_, code, top_, VisibleRows(), static_cast<int>(items_.size())));
   }
 
   void OnClick(POINT p, bool control, bool twice) {
