@@ -51,6 +51,9 @@ TEST_F(ScrollingCommonControlsTest, ListViewRowsScroll) {
   } steps[] = {
       {"wheel down a notch", [&] { Wheel(list, -1); }, 3},
       {"wheel up two", [&] { Wheel(list, 2); }, 0},
+      {"line up at the top", [&] { SendMessageW(list, WM_VSCROLL, SB_LINEUP, 0); }, 0},
+      {"line down", [&] { SendMessageW(list, WM_VSCROLL, SB_LINEDOWN, 0); }, 1},
+      {"page up past the top", [&] { SendMessageW(list, WM_VSCROLL, SB_PAGEUP, 0); }, 0},
       {"page down", [&] { SendMessageW(list, WM_VSCROLL, SB_PAGEDOWN, 0); }, page},
       {"bottom", [&] { SendMessageW(list, WM_VSCROLL, SB_BOTTOM, 0); }, 40 - page},
       {"Home selects the first row into view", [&] { SendMessageW(list, WM_KEYDOWN, VK_HOME, 0); }, 0},
