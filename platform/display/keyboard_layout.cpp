@@ -129,7 +129,9 @@ constexpr ScanPair kScanCodes[] = {
     {VK_F11, 0x57}, {VK_F12, 0x58}, {VK_HOME, 0x147}, {VK_UP, 0x148}, {VK_PRIOR, 0x149},
     {VK_LEFT, 0x14B}, {VK_RIGHT, 0x14D}, {VK_END, 0x14F}, {VK_DOWN, 0x150},
     {VK_NEXT, 0x151}, {VK_INSERT, 0x152}, {VK_DELETE, 0x153}, {VK_DIVIDE, 0x135},
-    {VK_LWIN, 0x15B}, {VK_RWIN, 0x15C}, {VK_APPS, 0x15D},
+    {VK_LWIN, 0x15B}, {VK_RWIN, 0x15C}, {VK_APPS, 0x15D}, {VK_F13, 0x64}, {VK_F14, 0x65},
+    {VK_F15, 0x66}, {VK_F16, 0x67}, {VK_F17, 0x68}, {VK_F18, 0x69}, {VK_F19, 0x6A},
+    {VK_F20, 0x6B}, {VK_F21, 0x6C}, {VK_F22, 0x6D}, {VK_F23, 0x6E}, {VK_F24, 0x76},
 };
 
 }  // namespace

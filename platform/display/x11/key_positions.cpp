@@ -45,6 +45,10 @@ constexpr Row kRows[] = {
     {109, 0x151, VK_NEXT}, {110, 0x152, VK_INSERT}, {111, 0x153, VK_DELETE},
     {119, 0x45, VK_PAUSE}, {125, 0x15B, VK_LWIN}, {126, 0x15C, VK_RWIN},
     {127, 0x15D, VK_APPS},
+    // F13-F24: most layouts give them multimedia keysyms, but a position is a position.
+    {183, 0x64, VK_F13}, {184, 0x65, VK_F14}, {185, 0x66, VK_F15}, {186, 0x67, VK_F16},
+    {187, 0x68, VK_F17}, {188, 0x69, VK_F18}, {189, 0x6A, VK_F19}, {190, 0x6B, VK_F20},
+    {191, 0x6C, VK_F21}, {192, 0x6D, VK_F22}, {193, 0x6E, VK_F23}, {194, 0x76, VK_F24},
 };
 // clang-format on
 

@@ -57,7 +57,7 @@ constexpr DeadAccent kDeadAccents[] = {
 }  // namespace
 
 UINT VirtualKeyOfSpecialKeysym(xkb_keysym_t keysym) {
-  if (keysym >= XKB_KEY_F1 && keysym <= XKB_KEY_F12) return VK_F1 + (keysym - XKB_KEY_F1);
+  if (keysym >= XKB_KEY_F1 && keysym <= XKB_KEY_F24) return VK_F1 + (keysym - XKB_KEY_F1);
   if (keysym >= XKB_KEY_KP_0 && keysym <= XKB_KEY_KP_9) return VK_NUMPAD0 + (keysym - XKB_KEY_KP_0);
   for (const KeysymKey& k : kKeysymKeys) {
     if (k.keysym == keysym) return k.vk;

@@ -52,6 +52,8 @@ TEST_F(XkbKeyboardTest, UsKeysGiveTheirVirtualKeysScanCodesAndCharacters) {
       {k0, 0, '0', 0x0B, "0"},
       {kF1, 0, VK_F1, 0x3B, ""},
       {kF12, 0, VK_F12, 0x58, ""},
+      {kF13, 0, VK_F13, 0x64, ""},  // a multimedia keysym on this layout: its position counts
+      {kF24, 0, VK_F24, 0x76, ""},
       {kUp, 0, VK_UP, 0x148, ""},
       {kDown, 0, VK_DOWN, 0x150, ""},
       {kLeft, 0, VK_LEFT, 0x14B, ""},

@@ -28,7 +28,7 @@ constexpr std::uint32_t kEscape = 1, k1 = 2, k2 = 3, k0 = 11, kMinus = 12, kEqua
                         k102nd = 86, kF12 = 88, kKpEnter = 96, kRightCtrl = 97,
                         kKpSlash = 98, kRightAlt = 100, kHome = 102, kUp = 103,
                         kPageUp = 104, kLeft = 105, kRight = 106, kEnd = 107, kDown = 108,
-                        kPageDown = 109, kInsert = 110, kDelete = 111;
+                        kPageDown = 109, kInsert = 110, kDelete = 111, kF13 = 183, kF24 = 194;
 }  // namespace evdev
 // clang-format on
 
