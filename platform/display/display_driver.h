@@ -31,6 +31,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/display/keyboard_layout.h"
@@ -92,6 +93,14 @@ enum class KeyText {
   kDeadKey,     // a dead key showing the accent `character`; a later press types the result
 };
 
+// The lock keys that are on, as a display reports them with a key event (before the key
+// itself acts): GetKeyState's toggle bits then follow the keyboard's, even for locks
+// switched on before the program started.
+struct LockKeys {
+  bool caps_lock = false;
+  bool num_lock = false;
+};
+
 struct InputEvent {
   InputKind kind = InputKind::kKeyDown;
   HWND window = nullptr;  // the top-level window concerned; null: the active one
@@ -104,6 +113,7 @@ struct InputEvent {
   int id = 0;
   std::string text;  // UTF-8
   KeyText key_text = KeyText::kFromLayout;  // key presses
+  std::optional<LockKeys> locks;            // keys, where the display knows them
 };
 
 class DisplayDriver {

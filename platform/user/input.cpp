@@ -104,6 +104,11 @@ void QueueKey(MessageQueue& queue, const InputEvent& event) {
     }
     queue.given_key_texts.push_back({press, dead, std::move(text)});
   }
+  if (event.locks) {
+    constexpr std::size_t kMostKeptLocks = 64;
+    if (queue.reported_locks.size() == kMostKeptLocks) queue.reported_locks.pop_front();
+    queue.reported_locks.push_back({press, event.locks->caps_lock, event.locks->num_lock});
+  }
   queue.PostInput(press);
 }
 
@@ -399,6 +404,21 @@ bool PollDisplayInput(MessageQueue& queue, bool blocking) {
   return any;
 }
 
+// The lock keys as the display saw them just before `key`: Caps Lock or Num Lock switched
+// on before the program started, or while another program had the keyboard, shows.
+void TakeReportedLocks(MessageQueue& queue, const MSG& key) {
+  auto& reported = queue.reported_locks;
+  auto it = std::find_if(reported.begin(), reported.end(),
+                         [&](const auto& r) { return SamePress(r.key, key); });
+  if (it == reported.end()) return;
+  auto toggle = [&](int vk, bool on) {
+    queue.key_state[vk] = static_cast<BYTE>((queue.key_state[vk] & ~0x01) | (on ? 0x01 : 0));
+  };
+  toggle(VK_CAPITAL, it->caps_lock);
+  toggle(VK_NUMLOCK, it->num_lock);
+  reported.erase(reported.begin(), it + 1);  // earlier ones went with their windows
+}
+
 void NoteTakenInput(MessageQueue& queue, const MSG& msg) {
   auto set = [&](int vk, bool down) {
     BYTE& state = queue.key_state[vk & 0xFF];
@@ -412,6 +432,7 @@ void NoteTakenInput(MessageQueue& queue, const MSG& msg) {
     case WM_SYSKEYUP: {
       bool down = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
       int vk = static_cast<int>(msg.wParam & 0xFF);
+      TakeReportedLocks(queue, msg);
       set(vk, down);
       // The generic and sided modifier keys move together; the scan code tells the side.
       UINT scan = static_cast<UINT>(msg.lParam >> 16) & 0x1FF;

@@ -76,6 +76,13 @@ class MessageQueue {
   };
   std::deque<GivenKeyText> given_key_texts;
   std::optional<GivenKeyText> taken_key_text;
+  // Key messages with the lock keys the display reported for them, until each is taken.
+  struct ReportedLocks {
+    MSG key{};
+    bool caps_lock = false;
+    bool num_lock = false;
+  };
+  std::deque<ReportedLocks> reported_locks;
   int send_depth = 0;                 // > 0 inside a sent message (InSendMessage)
   DWORD last_message_time = 0;
   POINT last_message_pos{0, 0};

@@ -143,8 +143,14 @@ std::vector<InputEvent> X11Keyboard::Translate(const xcb_key_press_event_t& even
     loaded_.wait_for(hold, kFirstLoadWait, [&] { return !loading_; });
   }
   TakeLoaded();
-  if (translator_) return translator_->Translate(event.detail, event.state, press);
-  return TranslateAsUsKeyboard(event.detail, event.state, press);
+  std::vector<InputEvent> keys = translator_
+                                     ? translator_->Translate(event.detail, event.state, press)
+                                     : TranslateAsUsKeyboard(event.detail, event.state, press);
+  // The core state holds Lock while Caps Lock is on, and Mod2 is Num Lock on every usual
+  // keymap.
+  LockKeys locks{(event.state & XCB_MOD_MASK_LOCK) != 0, (event.state & XCB_MOD_MASK_2) != 0};
+  for (InputEvent& key : keys) key.locks = locks;
+  return keys;
 }
 
 bool X11Keyboard::HandleEvent(const xcb_generic_event_t& event) {

@@ -141,4 +141,27 @@ TEST_F(DisplayKeyTextTest, RepeatedPressesAreMarkedAndRightShiftIsKnown) {
   EXPECT_EQ(left_shift & 0x8000, 0);
 }
 
+TEST_F(DisplayKeyTextTest, LockTogglesFollowWhatTheDisplayReports) {
+  auto locked = [](InputEvent e, bool caps, bool num) {
+    e.locks = platform::LockKeys{caps, num};
+    return e;
+  };
+  std::vector<std::pair<SHORT, SHORT>> seen;  // Caps Lock, Num Lock at each 'A'
+  handler_ = [&](HWND, UINT m, WPARAM w, LPARAM) -> std::optional<LRESULT> {
+    if (m == WM_KEYDOWN && w == 'A') seen.emplace_back(GetKeyState(VK_CAPITAL), GetKeyState(VK_NUMLOCK));
+    return std::nullopt;
+  };
+  // Both locks were on before the program started; then Caps Lock is pressed (reported
+  // as on before it acts) and switches off; an unreported key keeps what was known.
+  Run({locked(Down('A', 0x1E, "A"), true, true), locked(Down(VK_CAPITAL, 0x3A), true, true),
+       locked(Up(VK_CAPITAL, 0x3A), false, true), locked(Down('A', 0x1E, "a"), false, true),
+       Down('A', 0x1E, "a")});
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_EQ(seen[0].first & 1, 1);
+  EXPECT_EQ(seen[0].second & 1, 1);
+  EXPECT_EQ(seen[1].first & 1, 0);
+  EXPECT_EQ(seen[1].second & 1, 1);
+  EXPECT_EQ(seen[2].first & 1, 0);
+}
+
 }  // namespace

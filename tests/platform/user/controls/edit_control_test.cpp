@@ -216,7 +216,9 @@ TEST_F(EditTest, MultilineWrapsWithoutAutoHScroll) {
     WCHAR line[64] = {63};
     LRESULT n = SendMessageW(wrapped, EM_GETLINE, i, reinterpret_cast<LPARAM>(line));
     std::u16string piece(line, static_cast<std::size_t>(n));
-    if (i + 1 < lines) EXPECT_EQ(piece.back(), u' ') << i;  // breaks fall after spaces
+    if (i + 1 < lines) {
+      EXPECT_EQ(piece.back(), u' ') << i;  // breaks fall after spaces
+    }
     joined += piece;
   }
   EXPECT_EQ(joined, text);

@@ -18,7 +18,7 @@ class ScriptedControlsTest : public ListEditTest {
   }
   // Keeps the final state of the controls when the script closes the window.
   void KeepOnClose(HWND control, std::u16string* text, LRESULT* selection) {
-    handler_ = [=](HWND window, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    handler_ = [=, this](HWND window, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
       if (message == WM_CLOSE && window == parent_) {
         *text = TextOf(control);
         *selection = SendMessageW(control, CB_GETCURSEL, 0, 0);
