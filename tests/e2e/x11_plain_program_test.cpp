@@ -115,10 +115,10 @@ void X11PlainProgram::ExpectInput(const std::vector<InputCase>& cases, int settl
 // GetKeyState, clicks in client coordinates, double clicks, the wheel.
 TEST_F(X11PlainProgram, KeysAndButtonsBecomeWindowsInput) {
   ExpectInput({
-      {"us", {"key", "a"}, {"key 41 01E", "char U+0061 shift=0"}},
-      {"us", {"key", "shift+a"}, {"key 10 02A", "key 41 01E", "char U+0041 shift=1"}},
-      {"us", {"key", "Return"}, {"key 0D 01C", "char U+000D shift=0"}},
-      {"us", {"key", "Escape"}, {"key 1B 001", "char U+001B shift=0"}},
+      {"us", {"key", "a"}, {"key 41 01E", "char U+0061 shift=0 caps=0"}},
+      {"us", {"key", "shift+a"}, {"key 10 02A", "key 41 01E", "char U+0041 shift=1 caps=0"}},
+      {"us", {"key", "Return"}, {"key 0D 01C", "char U+000D shift=0 caps=0"}},
+      {"us", {"key", "Escape"}, {"key 1B 001", "char U+001B shift=0 caps=0"}},
       {"us", {"key", "F4"}, {"key 73 03E"}},
       {"us", {"key", "Left"}, {"key 25 14B"}},
       {"us", {"key", "Down"}, {"key 28 150"}},
@@ -140,10 +140,18 @@ TEST_F(X11PlainProgram, KeysAndButtonsBecomeWindowsInput) {
 TEST_F(X11PlainProgram, KeysOfTheKeyboardsOwnMap) {
   ExpectInput({
       {"us", {"key", "KP_End"}, {"key 23 04F"}},
-      {"es", {"key", "dead_acute", "i"}, {"char U+00ED shift=0"}},
-      {"es", {"key", "ntilde"}, {"char U+00F1 shift=0"}},
+      {"es", {"key", "dead_acute", "i"}, {"char U+00ED shift=0 caps=0"}},
+      {"es", {"key", "ntilde"}, {"char U+00F1 shift=0 caps=0"}},
   }, 500);
   server().Tool({"setxkbmap", "-layout", "us"});
+}
+
+// Caps Lock switched on before the program started is on for GetKeyState too.
+TEST_F(X11PlainProgram, ALockSwitchedOnBeforeTheStartIsSeen) {
+  server().Tool({"xdotool", "key", "Caps_Lock"});
+  ExpectInput({{"us", {"key", "a"}, {"char U+0041 shift=0 caps=1"}}}, 500);
+  server().Tool({"xdotool", "key", "Caps_Lock"});
+  ExpectInput({{"us", {"key", "a"}, {"char U+0061 shift=0 caps=0"}}}, 500);
 }
 #endif
 

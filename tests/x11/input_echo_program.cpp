@@ -2,7 +2,8 @@
 // window receives, one line per message, so the X tests can check what keys and buttons
 // become:
 //   key VK SCAN          WM_KEYDOWN: virtual-key code and scan code (bit 8: extended), hex
-//   char U+XXXX shift=N  WM_CHAR: the character, and whether GetKeyState saw Shift down
+//   char U+XXXX shift=N caps=N  WM_CHAR: the character, whether GetKeyState saw Shift down
+//                        and Caps Lock on
 //   down X Y / up X Y    left button pressed / released, client coordinates
 //   double X Y           WM_LBUTTONDBLCLK (the class asks for double clicks)
 //   wheel DELTA          WM_MOUSEWHEEL
@@ -24,8 +25,8 @@ LRESULT Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
                   static_cast<unsigned>((lparam >> 16) & 0x1FF));
       break;
     case WM_CHAR:
-      std::printf("char U+%04X shift=%d\n", static_cast<unsigned>(wparam),
-                  (GetKeyState(VK_SHIFT) & 0x8000) != 0 ? 1 : 0);
+      std::printf("char U+%04X shift=%d caps=%d\n", static_cast<unsigned>(wparam),
+                  (GetKeyState(VK_SHIFT) & 0x8000) != 0 ? 1 : 0, GetKeyState(VK_CAPITAL) & 1);
       return 0;
     case WM_LBUTTONDOWN:
       std::printf("down %d %d\n", x, y);
