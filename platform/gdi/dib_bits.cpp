@@ -79,11 +79,19 @@ int GetDIBits(HDC dc, HBITMAP handle, UINT start, UINT lines, LPVOID bits, LPBIT
   h.biHeight = top_down ? -bitmap->height : bitmap->height;
   h.biPlanes = 1;
   if (h.biBitCount <= 8) {
-    // Colour tables: black and white for one bit, a grey ramp for more.
+    // Colour tables: a DIB section asked for in its own depth gives its own table (its
+    // pixels then come back as the indices they are); otherwise black and white for one
+    // bit, a grey ramp for more.
     const int entries = 1 << h.biBitCount;
+    const bool own = bitmap->dib && bitmap->bits_pixel == h.biBitCount;
     for (int i = 0; i < entries; ++i) {
       const BYTE v = static_cast<BYTE>(i * 255 / (entries - 1));
-      info->bmiColors[i] = {v, v, v, 0};
+      if (!own) {
+        info->bmiColors[i] = {v, v, v, 0};
+      } else {
+        const auto& table = bitmap->color_table;
+        info->bmiColors[i] = static_cast<std::size_t>(i) < table.size() ? table[i] : RGBQUAD{};
+      }
     }
     h.biClrUsed = 0;
   }

@@ -95,7 +95,9 @@ TEST(PaletteBlit, OneBitDestinations) {
       EXPECT_EQ(GetPixel(target.dc, x, 0), row == 1 ? (one ? kWhite : 0) : (one ? RGB(0, 0, 255) : RGB(255, 0, 0))) << x;
     }
     GdiFlush();
-    if (bits != nullptr) EXPECT_EQ(bits[0], expected);
+    if (bits != nullptr) {
+      EXPECT_EQ(bits[0], expected);
+    }
   }
 }
 
@@ -171,6 +173,31 @@ TEST(PaletteBlit, PaintingStoresTheNearestEntry) {
   EXPECT_EQ(GetPixel(dib.dc, 1, 0), RGB(0, 0, 255));
   GdiFlush();
   EXPECT_EQ(bits[0], 0x12);
+}
+
+// GetDIBits of a DIB section in its own depth hands back its colour table and its
+// indices; in another palette depth, the standard table and the nearest entries.
+TEST(PaletteBlit, GetDIBitsGivesASectionItsOwnTable) {
+  HBITMAP bitmap = MakeDib(8, 4, {kRed, kBlue, kGreen, kYellow}, 0x21);  // green, blue, ...
+  HDC screen = GetDC(nullptr);
+  struct {
+    BITMAPINFOHEADER header;
+    RGBQUAD colors[256];
+  } info{{sizeof(BITMAPINFOHEADER), 0, -1, 1, 4, BI_RGB, 0, 0, 0, 0, 0}, {}};
+  BYTE bits[4] = {};
+  ASSERT_EQ(GetDIBits(screen, bitmap, 0, 1, bits, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS), 1);
+  EXPECT_EQ(bits[0], 0x21);
+  const COLORREF expected[] = {kRed, kBlue, kGreen, kYellow, 0};
+  for (int i = 0; i < 5; ++i) {
+    const RGBQUAD q = info.colors[i];
+    EXPECT_EQ(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue), expected[i]) << i;
+  }
+  info.header.biBitCount = 1;  // black and white: green and blue are nearer black
+  ASSERT_EQ(GetDIBits(screen, bitmap, 0, 1, bits, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS), 1);
+  EXPECT_EQ(info.colors[1].rgbRed, 255);
+  EXPECT_EQ(bits[0] & 0xC0, 0);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(bitmap);
 }
 
 }  // namespace
