@@ -84,6 +84,64 @@ bool ParseDate(std::u32string_view text, SYSTEMTIME* date) {
   return true;
 }
 
+// The group box round `control`, if any: it names a radio group.
+const ControlView* GroupBoxOf(const WindowView& w, const ControlView& control) {
+  for (const ControlView& c : w.controls) {
+    if (c.kind == ControlKind::kGroupBox && !c.text.empty() &&
+        c.screen.left <= control.screen.left && control.screen.right <= c.screen.right &&
+        c.screen.top <= control.screen.top && control.screen.bottom <= c.screen.bottom) {
+      return &c;
+    }
+  }
+  return nullptr;
+}
+
+// Ids, texts and initials of `buttons` into `q`; false when two share an initial (the
+// initials are then left out: only whole texts answer).
+bool PutChoices(const std::vector<const ControlView*>& buttons, Question& q) {
+  bool distinct = true;
+  for (const ControlView* b : buttons) {
+    q.ids.push_back(GetDlgCtrlID(b->window));
+    q.texts.push_back(Utf8(b->text));
+    char32_t initial = b->text.empty() ? U'?' : Folded(b->text.front());
+    if (std::find(q.initials.begin(), q.initials.end(), initial) != q.initials.end()) {
+      distinct = false;
+    }
+    q.initials.push_back(initial);
+  }
+  if (!distinct) q.initials.clear();
+  return distinct;
+}
+
+// The answer naming one of the question's choices: its whole text or its initial.
+int ChosenIndex(const Question& q, const std::u32string& folded) {
+  for (std::size_t i = 0; i < q.texts.size(); ++i) {
+    if (FoldedText(Utf32FromUtf8(q.texts[i])) == folded) return static_cast<int>(i);
+  }
+  for (std::size_t i = 0; i < q.initials.size(); ++i) {
+    if (folded.size() == 1 && q.initials[i] == folded[0]) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+Question RadioQuestion(const std::vector<const ControlView*>& group, const std::string& name) {
+  Question q;
+  q.kind = QuestionKind::kRadio;
+  q.control = group.empty() ? nullptr : group.front()->window;
+  PutChoices(group, q);
+  std::string options;
+  std::string checked;
+  for (std::size_t i = 0; i < group.size(); ++i) {
+    options += (i > 0 ? "/" : "") + q.texts[i];
+    if (SendMessageW(group[i]->window, BM_GETCHECK, 0, 0) == BST_CHECKED) {
+      q.default_index = static_cast<int>(i);
+      checked = q.texts[i];
+    }
+  }
+  q.prompt = name + (name.empty() ? "" : " ") + "(" + options + ") [" + checked + "]: ";
+  return q;
+}
+
 InputEvent Click(HWND control) {
   InputEvent click;
   click.kind = InputKind::kClickId;
@@ -100,7 +158,25 @@ std::vector<Question> QuestionsFor(HWND window, bool spanish, std::vector<std::s
   const WindowView& w = views.front();
   std::vector<const ControlView*> labels_used;
   std::vector<const ControlView*> buttons;
-  for (const ControlView& c : w.controls) {
+  for (std::size_t at = 0; at < w.controls.size(); ++at) {
+    const ControlView& c = w.controls[at];
+    if (c.kind == ControlKind::kRadioButton) {
+      // The group runs up to the next control that starts one (WS_GROUP) or is no radio
+      // button; one question chooses among its enabled buttons.
+      std::vector<const ControlView*> group;
+      for (std::size_t next = at; next < w.controls.size(); ++next) {
+        const ControlView& r = w.controls[next];
+        if (r.kind != ControlKind::kRadioButton || (next > at && (r.style & WS_GROUP))) break;
+        if (r.enabled) group.push_back(&r);
+        at = next;
+      }
+      const ControlView* label = GroupBoxOf(w, c);
+      if (label == nullptr) label = LabelOf(w, c);
+      if (group.empty()) continue;
+      if (label != nullptr && label->kind == ControlKind::kLabel) labels_used.push_back(label);
+      questions.push_back(RadioQuestion(group, label != nullptr ? Utf8(label->text) : ""));
+      continue;
+    }
     if (!c.enabled) continue;
     Question q;
     q.control = c.window;
@@ -162,17 +238,10 @@ std::vector<Question> QuestionsFor(HWND window, bool spanish, std::vector<std::s
     Question q;
     q.kind = QuestionKind::kButtons;
     LRESULT default_id = SendMessageW(window, DM_GETDEFID, 0, 0);
-    bool distinct = true;
+    const bool distinct = PutChoices(buttons, q);
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-      const ControlView& b = *buttons[i];
-      q.ids.push_back(GetDlgCtrlID(b.window));
-      q.texts.push_back(Utf8(b.text));
-      char32_t initial = b.text.empty() ? U'?' : Folded(b.text.front());
-      if (std::find(q.initials.begin(), q.initials.end(), initial) != q.initials.end())
-        distinct = false;
-      q.initials.push_back(initial);
-      bool marked = (b.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON ||
-                    (HIWORD(default_id) == DC_HASDEFID && LOWORD(default_id) == q.ids.back());
+      bool marked = (buttons[i]->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON ||
+                    (HIWORD(default_id) == DC_HASDEFID && LOWORD(default_id) == q.ids[i]);
       if (marked) q.default_index = static_cast<int>(i);
     }
     std::string choices;
@@ -186,7 +255,6 @@ std::vector<Question> QuestionsFor(HWND window, bool spanish, std::vector<std::s
         choices += q.texts[i];
       }
     }
-    if (!distinct) q.initials.clear();
     std::string question = lines.empty() ? std::string() : lines.back();
     if (!lines.empty()) lines.pop_back();
     if (question.empty() && distinct) {
@@ -263,16 +331,28 @@ AnswerResult Answer(const Question& question, std::string_view line, bool spanis
       }
       break;
     }
-    case QuestionKind::kButtons: {
-      int chosen = -1;
+    case QuestionKind::kRadio: {
       std::u32string folded = FoldedText(text);
-      if (folded.empty()) chosen = question.default_index;
-      for (std::size_t i = 0; chosen < 0 && i < question.texts.size(); ++i) {
-        if (FoldedText(Utf32FromUtf8(question.texts[i])) == folded) chosen = static_cast<int>(i);
+      if (folded.empty()) {
+        result.accepted = true;
+        break;
       }
-      for (std::size_t i = 0; chosen < 0 && i < question.initials.size(); ++i) {
-        if (folded.size() == 1 && question.initials[i] == folded[0]) chosen = static_cast<int>(i);
+      int chosen = ChosenIndex(question, folded);
+      if (chosen < 0) {
+        result.complaint = spanish ? "Elija una de las opciones." : "Choose one of the options.";
+        break;
       }
+      result.accepted = true;
+      if (chosen != question.default_index) {
+        result.click = InputEvent{};
+        result.click->kind = InputKind::kClickId;
+        result.click->id = question.ids[static_cast<std::size_t>(chosen)];
+      }
+      break;
+    }
+    case QuestionKind::kButtons: {
+      std::u32string folded = FoldedText(text);
+      int chosen = folded.empty() ? question.default_index : ChosenIndex(question, folded);
       if (chosen < 0 || chosen >= static_cast<int>(question.ids.size())) {
         result.complaint = spanish ? "Elija una de las respuestas." : "Choose one of the answers.";
         break;

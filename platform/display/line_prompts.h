@@ -4,6 +4,8 @@
 //   a text field, a date, a list to choose from   "<its label> [<what it holds>]: "
 //                                                  "Dia de Inicio (dd/mm/aaaa) [07/12/2026]: "
 //   a check box                                    "<text> [s/n] (x): "
+//   a group of radio buttons                       "<its group box or label> (<a>/<b>/<c>)
+//                                                   [<the one checked>]: "
 //   the buttons                                    the window's other texts, then
 //                                                  "<last line> [s/n] " (the initials of
 //                                                  the buttons, the default one in capitals)
@@ -23,14 +25,15 @@
 
 namespace platform {
 
-enum class QuestionKind { kText, kDate, kChoice, kCheck, kButtons };
+enum class QuestionKind { kText, kDate, kChoice, kCheck, kRadio, kButtons };
 
 struct Question {
   QuestionKind kind = QuestionKind::kText;
   HWND control = nullptr;
   std::string prompt;  // UTF-8, asked on one line
-  // kButtons: the buttons' ids, texts and initials; the default one's index (-1: none,
-  // an empty answer is asked again).
+  // kButtons, kRadio: the buttons' ids, texts and initials (empty when two share one);
+  // kButtons: the default one's index (-1: none, an empty answer is asked again);
+  // kRadio: the checked one's (-1: none).
   std::vector<int> ids;
   std::vector<std::string> texts;
   std::vector<char32_t> initials;

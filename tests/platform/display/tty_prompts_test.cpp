@@ -94,6 +94,46 @@ TEST_F(TtyScreenTest, AQuestionBoxEndsItsLastLineWithTheInitials) {
   ExpectGolden("question_box.txt", Screen(Layout({box})));
 }
 
+// A radio group is one question: its group box or label names it, an answer is a whole
+// text or an initial, and only a change clicks. Initials shared in a group do not answer.
+TEST_F(TtyScreenTest, ARadioGroupIsOneQuestion) {
+  TemplateWriter t(false);
+  t.Dialog(kDialogStyle, 0, 0, 200, 120, u"Opciones", 8, u"MS Sans Serif");
+  t.Item(kChild | SS_LEFT, 100, 15, 30, 10, 200, u"Static", u"Modo");
+  t.Item(kChild | BS_GROUPBOX, 5, 5, 90, 60, 100, u"Button", u"Color");
+  t.Item(kTab | WS_GROUP | BS_AUTORADIOBUTTON, 10, 15, 60, 10, 101, u"Button", u"&Rojo");
+  t.Item(kChild | BS_AUTORADIOBUTTON, 10, 30, 60, 10, 102, u"Button", u"Verde");
+  t.Item(kChild | BS_AUTORADIOBUTTON, 10, 45, 60, 10, 103, u"Button", u"Azul");
+  t.Item(kTab | WS_GROUP | BS_AUTORADIOBUTTON, 135, 15, 50, 10, 201, u"Button", u"Solo");
+  t.Item(kChild | BS_AUTORADIOBUTTON, 135, 30, 50, 10, 202, u"Button", u"Siempre");
+  t.Item(kTab | WS_GROUP | BS_DEFPUSHBUTTON, 70, 95, 50, 14, IDOK, u"Button", u"Aceptar");
+  HWND dialog = CreateDialogIndirectParamW(nullptr, t.get(), nullptr, DialogProcedure, 0);
+  ASSERT_NE(dialog, nullptr);
+  CheckRadioButton(dialog, 101, 103, 102);
+  std::vector<std::string> preamble;
+  std::vector<platform::Question> questions = QuestionsFor(dialog, true, &preamble);
+  ASSERT_EQ(questions.size(), 3u);
+  EXPECT_TRUE(preamble.empty());  // "Modo" names the second group
+  EXPECT_EQ(questions[0].kind, QuestionKind::kRadio);
+  EXPECT_EQ(questions[0].prompt, "Color (Rojo/Verde/Azul) [Verde]: ");
+  EXPECT_EQ(questions[1].prompt, "Modo (Solo/Siempre) []: ");
+  EXPECT_EQ(questions[2].prompt, "Aceptar [A] ");
+  struct Row {
+    int question;
+    const char* line;
+    bool accepted;
+    int clicked;  // 0: nothing clicked
+  } rows[] = {{0, "", true, 0},       {0, "verde", true, 0},    {0, "v", true, 0},
+              {0, "a", true, 103},    {0, " ROJO ", true, 101}, {0, "x", false, 0},
+              {1, "s", false, 0},     {1, "siempre", true, 202}, {1, "", true, 0}};
+  for (const Row& row : rows) {
+    platform::AnswerResult result = Answer(questions[row.question], row.line, true);
+    EXPECT_EQ(result.accepted, row.accepted) << row.line;
+    EXPECT_EQ(result.click.has_value() ? result.click->id : 0, row.clicked) << row.line;
+  }
+  DestroyWindow(dialog);
+}
+
 TEST(KeyStrokesTest, KeysWithTheirModifiers) {
   using platform::BoxKey;
   using platform::KeyName;
