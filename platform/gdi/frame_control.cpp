@@ -302,7 +302,14 @@ extern "C" BOOL DrawFrameControl(HDC dc, LPRECT rect, UINT type, UINT state) {
       }
       return TRUE;
     case DFC_CAPTION: {
-      RECT face = ButtonFrame(dc, canvas, *rect, state & ~DFCS_CHECKED);
+      // A held caption button is sunken, not framed in black like a pressed push button.
+      RECT face = *rect;
+      if ((state & DFCS_PUSHED) && !(state & DFCS_FLAT)) {
+        DrawEdge(dc, &face, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+        if (face.left < face.right && face.top < face.bottom) canvas.SysArea(face, COLOR_3DFACE);
+      } else {
+        face = ButtonFrame(dc, canvas, *rect, state & ~DFCS_CHECKED);
+      }
       CaptionGlyph(canvas, face, kind, state);
       return TRUE;
     }

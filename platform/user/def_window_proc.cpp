@@ -2,6 +2,7 @@
 // leaves to the system.
 #include <algorithm>
 
+#include "platform/user/caption_box_tracking.h"
 #include "platform/user/caption_layout.h"
 #include "platform/user/controls/window_scroll_tracking.h"
 #include "platform/user/default_painting.h"
@@ -27,6 +28,13 @@ LRESULT SetText(HWND window, LPCWSTR text) {
     if ((w->style & WS_CAPTION) == WS_CAPTION) w->frame_dirty = true;
   }
   return TRUE;
+}
+
+// A greyed close box (CS_NOCLOSE, or Close greyed in the system menu) is not even pushed.
+bool CloseBoxEnabled(HWND window) {
+  Window* w = FindWindowRecord(window);
+  if (w == nullptr || (w->window_class && (w->window_class->style & CS_NOCLOSE))) return false;
+  return !SystemCloseDisabled(window);
 }
 
 LRESULT GetText(const Window& w, WPARAM capacity, LPARAM buffer) {
@@ -107,11 +115,19 @@ LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wparam, LPARAM lparam) 
       } else if (message == WM_NCLBUTTONDBLCLK) {
         return 0;
       } else if (wparam == HTCLOSE) {
-        SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, lparam);
+        if (CloseBoxEnabled(window) && TrackCaptionBox(window, HTCLOSE)) {
+          SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, lparam);
+        }
       } else if (wparam == HTMINBUTTON && (w->style & WS_MINIMIZEBOX)) {
-        SendMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, lparam);
+        if (TrackCaptionBox(window, HTMINBUTTON)) SendMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, lparam);
       } else if (wparam == HTMAXBUTTON && (w->style & WS_MAXIMIZEBOX)) {
-        SendMessageW(window, WM_SYSCOMMAND, (w->style & WS_MAXIMIZE) ? SC_RESTORE : SC_MAXIMIZE, lparam);
+        if (TrackCaptionBox(window, HTMAXBUTTON)) {
+          // The window record may have changed while the box was held.
+          Window* now = FindWindowRecord(window);
+          if (now != nullptr) {
+            SendMessageW(window, WM_SYSCOMMAND, (now->style & WS_MAXIMIZE) ? SC_RESTORE : SC_MAXIMIZE, lparam);
+          }
+        }
       } else if (w->parent == nullptr) {
         SetActiveWindow(window);
       }

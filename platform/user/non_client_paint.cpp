@@ -58,16 +58,21 @@ void SunkenEdge(HDC dc, RECT& r, bool thin) {
   if (!thin) Ring(dc, r, GetSysColor(COLOR_3DDKSHADOW), GetSysColor(COLOR_3DLIGHT));
 }
 
-// The close box: a small raised button with a 2-pixel-wide X.
-void CloseBox(HDC dc, RECT box, bool enabled) {
+// The close box: a small raised button with a 2-pixel-wide X; held down, sunken with the
+// X one pixel down and right.
+void CloseBox(HDC dc, RECT box, bool enabled, bool pushed) {
   RECT r = box;
-  RaisedEdge(dc, r);
+  if (pushed) {
+    SunkenEdge(dc, r, false);
+  } else {
+    RaisedEdge(dc, r);
+  }
   FillSolid(dc, r, GetSysColor(COLOR_BTNFACE));
   int w = box.right - box.left;
   int h = box.bottom - box.top;
   int size = std::min(w, h) - 7;  // 9 x 9 X in a 16 x 14 box (7 x 7 in 14 x 12)
-  int x0 = box.left + (w - size) / 2 - 1;
-  int y0 = box.top + (h - size) / 2;
+  int x0 = box.left + (w - size) / 2 - 1 + (pushed ? 1 : 0);
+  int y0 = box.top + (h - size) / 2 + (pushed ? 1 : 0);
   auto draw = [&](int dx, COLORREF color) {
     for (int i = 0; i < size; ++i) {
       FillSolid(dc, RECT{x0 + dx + i, y0 + dx + i, x0 + dx + i + 2, y0 + dx + i + 1}, color);
@@ -119,16 +124,18 @@ void PaintCaption(HDC dc, const Window& w, const CaptionLayout& layout) {
 
   if (layout.close_box.right > layout.close_box.left) {
     bool no_close = (w.window_class && (w.window_class->style & CS_NOCLOSE)) || SystemCloseDisabled(w.handle);
-    CloseBox(dc, layout.close_box, !no_close);
+    CloseBox(dc, layout.close_box, !no_close, w.pushed_caption_box == HTCLOSE);
   }
   if (layout.min_box.right > layout.min_box.left) {
     RECT min_box = layout.min_box;
     RECT max_box = layout.max_box;
+    auto pushed = [&](LRESULT hit) { return w.pushed_caption_box == hit ? DFCS_PUSHED : 0u; };
     DrawFrameControl(dc, &min_box, DFC_CAPTION,
-                     DFCS_CAPTIONMIN | ((w.style & WS_MINIMIZEBOX) ? 0 : DFCS_INACTIVE));
+                     DFCS_CAPTIONMIN | ((w.style & WS_MINIMIZEBOX) ? 0 : DFCS_INACTIVE) |
+                         pushed(HTMINBUTTON));
     DrawFrameControl(dc, &max_box, DFC_CAPTION,
                      ((w.style & WS_MAXIMIZE) ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMAX) |
-                         ((w.style & WS_MAXIMIZEBOX) ? 0 : DFCS_INACTIVE));
+                         ((w.style & WS_MAXIMIZEBOX) ? 0 : DFCS_INACTIVE) | pushed(HTMAXBUTTON));
   }
 }
 

@@ -69,6 +69,7 @@ struct Window {
   bool in_paint = false;       // between BeginPaint and EndPaint
 
   bool caption_active = false;  // as last set by WM_NCACTIVATE
+  LRESULT pushed_caption_box = HTNOWHERE;  // HTCLOSE, … while the mouse holds it down
   bool destroying = false;      // DestroyWindow has begun: no second destruction
   bool created = false;         // WM_NCCREATE done (text and records complete)
   bool shown_to_display = false;

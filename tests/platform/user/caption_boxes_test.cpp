@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/display/display_session.h"
 #include "platform/gdi/pixel_surface.h"
 #include "platform/user/window_table.h"
 #include "tests/platform/gdi/golden.h"
@@ -74,6 +75,33 @@ TEST_F(WindowTest, CaptionBoxesLookClassic) {
   EXPECT_TRUE(platform::gdi::testing::MatchesGolden(surface, "caption_boxes"));
 }
 
+// Held down, a box is sunken with its glyph moved one pixel: the close box and the
+// maximize box, one window each, in one picture.
+TEST_F(WindowTest, AHeldCaptionBoxLooksPushedIn) {
+  const int width = 220, height = 60;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height, 0xD4D0C8);
+  int top = 0;
+  for (LRESULT box : {HTCLOSE, HTMAXBUTTON}) {
+    HWND window = Create(WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, 0, 0, RECT{10, 10, 230, 40}, u"Held");
+    SetActiveWindow(window);
+    platform::user::Window* w = platform::user::FindWindowRecord(window);
+    ASSERT_NE(w, nullptr);
+    w->pushed_caption_box = box;
+    RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    ASSERT_TRUE(w->bitmap);
+    for (int y = 0; y < w->bitmap->height && top + y < height; ++y) {
+      for (int x = 0; x < w->bitmap->width && x < width; ++x) {
+        pixels[static_cast<std::size_t>(top + y) * width + x] =
+            w->bitmap->pixels[static_cast<std::size_t>(y) * w->bitmap->width + x];
+      }
+    }
+    top += 30;
+    DestroyWindow(window);
+  }
+  platform::gdi::PixelSurface surface{pixels.data(), width, width, height};
+  EXPECT_TRUE(platform::gdi::testing::MatchesGolden(surface, "caption_boxes_held"));
+}
+
 TEST_F(WindowTest, ActivateAppGoesToEveryTopLevelWindowWhenTheProgramGainsOrLosesIt) {
   HWND a = Create(WS_OVERLAPPEDWINDOW);
   HWND b = Create(WS_OVERLAPPEDWINDOW);
@@ -92,6 +120,76 @@ TEST_F(WindowTest, ActivateAppGoesToEveryTopLevelWindowWhenTheProgramGainsOrLose
   EXPECT_EQ(lost[0].message, static_cast<UINT>(WM_ACTIVATE));
   EXPECT_EQ(lost[1].message, static_cast<UINT>(WM_ACTIVATEAPP));
   EXPECT_EQ(lost[1].wparam, static_cast<WPARAM>(FALSE));
+}
+
+// A display that hands out mouse events at screen points, telling the test which caption
+// box was shown pushed when each event was asked for.
+class MouseDisplay : public platform::DisplayDriver {
+ public:
+  MouseDisplay(std::vector<std::pair<platform::InputKind, POINT>> events, HWND watched,
+               std::vector<LRESULT>* pushed)
+      : events_(std::move(events)), watched_(watched), pushed_(pushed) {}
+  platform::DisplayKind kind() const override { return platform::DisplayKind::kHeadless; }
+  int RunMessageBox(const platform::MessageBoxRequest&) override { return 0; }
+  bool PollInput(platform::InputEvent* event) override {
+    if (next_ == events_.size()) return false;
+    const platform::user::Window* w = platform::user::FindWindowRecord(watched_);
+    pushed_->push_back(w != nullptr ? w->pushed_caption_box : -1);
+    *event = platform::InputEvent{};
+    event->kind = events_[next_].first;
+    event->point = events_[next_++].second;
+    return true;
+  }
+  void WaitForInput(DWORD) override {}
+
+ private:
+  std::vector<std::pair<platform::InputKind, POINT>> events_;
+  std::size_t next_ = 0;
+  HWND watched_;
+  std::vector<LRESULT>* pushed_;
+};
+
+// A caption box is pushed while held over it and acts only on a release over it.
+TEST_F(WindowTest, CaptionBoxesActOnReleaseOverThem) {
+  using platform::InputKind;
+  constexpr POINT kClose{385, 112}, kMax{368, 112}, kAway{250, 200};
+  struct Row {
+    const char* what;
+    std::vector<std::pair<InputKind, POINT>> events;
+    std::vector<LRESULT> pushed;  // as each event after the press was asked for
+    bool closed, zoomed;
+  } rows[] = {
+      {"close: press and release",
+       {{InputKind::kMouseDown, kClose}, {InputKind::kMouseUp, kClose}}, {HTCLOSE}, true, false},
+      {"close: dragged off before the release",
+       {{InputKind::kMouseDown, kClose}, {InputKind::kMouseMove, kAway}, {InputKind::kMouseUp, kAway}},
+       {HTCLOSE, HTNOWHERE}, false, false},
+      {"close: off and back on",
+       {{InputKind::kMouseDown, kClose}, {InputKind::kMouseMove, kAway},
+        {InputKind::kMouseMove, kClose}, {InputKind::kMouseUp, kClose}},
+       {HTCLOSE, HTNOWHERE, HTCLOSE}, true, false},
+      {"maximize",
+       {{InputKind::kMouseDown, kMax}, {InputKind::kMouseUp, kMax}}, {HTMAXBUTTON}, false, true},
+      {"press on maximize, release on close",
+       {{InputKind::kMouseDown, kMax}, {InputKind::kMouseMove, kClose}, {InputKind::kMouseUp, kClose}},
+       {HTMAXBUTTON, HTNOWHERE}, false, false},
+  };
+  for (const Row& row : rows) {
+    HWND top = Create(WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, 0, 0, RECT{100, 100, 400, 300});
+    SetActiveWindow(top);
+    std::vector<LRESULT> pushed;
+    platform::UseDisplayDriver(std::make_unique<MouseDisplay>(row.events, top, &pushed));
+    Pump();
+    pushed.erase(pushed.begin());  // asked for the press itself, before any box was held
+    pushed.resize(std::min(pushed.size(), row.pushed.size()));
+    EXPECT_EQ(pushed, row.pushed) << row.what;
+    EXPECT_EQ(!IsWindow(top), row.closed) << row.what;
+    EXPECT_EQ(IsWindow(top) && IsZoomed(top), row.zoomed) << row.what;
+    if (platform::user::Window* w = platform::user::FindWindowRecord(top)) {
+      EXPECT_EQ(w->pushed_caption_box, HTNOWHERE) << row.what;  // let go afterwards
+    }
+    if (IsWindow(top)) DestroyWindow(top);
+  }
 }
 
 }  // namespace
