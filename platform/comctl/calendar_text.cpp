@@ -197,6 +197,11 @@ std::vector<DatePiece> FormatDatePieces(const SYSTEMTIME& date, std::u16string_v
         else if (n == 2) pieces.push_back({Number(date.wYear % 100, 2), DateField::kYear});
         else pieces.push_back({Number(date.wYear, 4), DateField::kYear});
         break;
+      case u'X': {
+        std::u16string run(static_cast<std::size_t>(n), u'X');
+        pieces.push_back({run, DateField::kCallback, run});
+        break;
+      }
       case u'h': literal(Number(hour12, std::min(n, 2))); break;
       case u'H': literal(Number(date.wHour, std::min(n, 2))); break;
       case u'm': literal(Number(date.wMinute, std::min(n, 2))); break;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/win32.h"
@@ -36,17 +37,23 @@ struct CalendarNames {
 CalendarNames UserCalendarNames();
 
 // The displayed date cut into pieces: literal text and the editable fields.
-enum class DateField { kNone, kDay, kMonth, kYear };
+// kCallback: a run of X in a picture string, shown and edited by the picker's parent.
+enum class DateField { kNone, kDay, kMonth, kYear, kCallback };
 struct DatePiece {
+  DatePiece(std::u16string text = {}, DateField field = DateField::kNone,
+            std::u16string callback = {})
+      : text(std::move(text)), field(field), callback(std::move(callback)) {}
   std::u16string text;
-  DateField field = DateField::kNone;
+  DateField field;
+  std::u16string callback;  // kCallback: the run of X that names the field to the parent
 };
 std::vector<DatePiece> ShortDatePieces(const SYSTEMTIME& date);  // dd/MM/yyyy
 std::vector<DatePiece> LongDatePieces(const SYSTEMTIME& date, const CalendarNames& names);
 // A picture string of DTM_SETFORMAT: d dd (day), ddd dddd (weekday), M MM (month), MMM
 // MMMM (its name), y yy yyy yyyy (year), h hh H HH m mm s ss t tt (the time of day, shown
-// and not edited), 'quoted text' ('' for a quote), anything else as it is. Day, month and
-// year pieces are the editable fields.
+// and not edited), X… (a callback field: its text is the run of X until the picker asks
+// its parent), 'quoted text' ('' for a quote), anything else as it is. Day, month, year
+// and callback pieces are the editable fields.
 std::vector<DatePiece> FormatDatePieces(const SYSTEMTIME& date, std::u16string_view format,
                                         const CalendarNames& names);
 std::u16string JoinPieces(const std::vector<DatePiece>& pieces);

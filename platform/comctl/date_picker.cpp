@@ -16,6 +16,7 @@
 // Escape, a click elsewhere or losing the focus close it and keep the old date.
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -273,14 +274,65 @@ class DatePicker {
     if (format_) return FormatDatePieces(value_, *format_, names_);
     return LongFormat() ? LongDatePieces(value_, names_) : ShortDatePieces(value_);
   }
+  // The pieces as shown: a year being typed shows its digits, callback fields the
+  // parent's text.
   std::vector<DatePiece> Pieces() const {
     auto pieces = BasePieces();
-    if (typed_count_ > 0 && CurrentField() == DateField::kYear) {
-      for (DatePiece& p : pieces) {
-        if (p.field == DateField::kYear) p.text = Digits(typed_value_, typed_count_);
-      }
+    const bool typing_year = typed_count_ > 0 && CurrentField() == DateField::kYear;
+    for (DatePiece& p : pieces) {
+      if (p.field == DateField::kYear && typing_year) p.text = Digits(typed_value_, typed_count_);
+      if (p.field == DateField::kCallback) p.text = CallbackText(p.callback);
     }
     return pieces;
+  }
+
+  // --- callback fields: the parent shows and edits them -------------------------------
+  std::u16string CallbackText(const std::u16string& format) const {
+    NMDATETIMEFORMATW ask{};
+    ask.pszFormat = format.c_str();
+    ask.st = value_;
+    ask.pszDisplay = ask.szDisplay;
+    SendNotify(window_, DTN_FORMATW, &ask.nmhdr);
+    if (ask.pszDisplay == nullptr) return u"";
+    // Its own buffer is read within its 64 characters; a string of the parent's to its end.
+    const std::size_t most = ask.pszDisplay == ask.szDisplay ? std::size(ask.szDisplay) : 1024;
+    std::u16string text;
+    for (std::size_t i = 0; i < most && ask.pszDisplay[i] != 0; ++i) text += ask.pszDisplay[i];
+    return text;
+  }
+  LONG CallbackWidth(const std::u16string& format) const {
+    NMDATETIMEFORMATQUERYW ask{};
+    ask.pszFormat = format.c_str();
+    SendNotify(window_, DTN_FORMATQUERYW, &ask.nmhdr);
+    return std::max<LONG>(0, ask.szMax.cx);
+  }
+  std::u16string CurrentCallback() const {
+    int n = 0;
+    for (const DatePiece& p : BasePieces()) {
+      if (p.field != DateField::kNone && n++ == field_) return p.callback;
+    }
+    return u"";
+  }
+  // A key in a callback field goes to the parent, which may change the date it is given.
+  void CallbackKey(UINT key) {
+    const std::u16string format = CurrentCallback();
+    NMDATETIMEWMKEYDOWNW press{};
+    press.nVirtKey = static_cast<int>(key);
+    press.pszFormat = format.c_str();
+    press.st = value_;
+    SendNotify(window_, DTN_WMKEYDOWNW, &press.nmhdr);
+    if (!IsWindow(window_)) return;
+    const SYSTEMTIME& d = press.st;
+    const bool valid = IsValidDate(d) && d.wHour < 24 && d.wMinute < 60 && d.wSecond < 60 &&
+                       d.wMilliseconds < 1000;
+    if (valid && std::memcmp(&d, &value_, sizeof d) != 0) {
+      value_ = Clamped(d);
+      has_value_ = true;
+      UpdateText();
+      NotifyChange();
+      return;
+    }
+    UpdateText();  // the parent's text may have changed all the same
   }
   static std::u16string Digits(int value, int count) {
     std::u16string text(static_cast<std::size_t>(count), u'0');
@@ -289,7 +341,7 @@ class DatePicker {
   }
   std::vector<DateField> Fields() const {
     std::vector<DateField> fields;
-    for (const DatePiece& p : Pieces()) {
+    for (const DatePiece& p : BasePieces()) {
       if (p.field != DateField::kNone) fields.push_back(p.field);
     }
     return fields;
@@ -337,7 +389,8 @@ class DatePicker {
     GetTextMetricsW(dc, &tm);
     int top = (client.bottom - tm.tmHeight) / 2;
     for (const DatePiece& p : pieces) {
-      int width = TextSize(dc, p.text).cx;
+      LONG width = TextSize(dc, p.text).cx;
+      if (p.field == DateField::kCallback) width = std::max(width, CallbackWidth(p.callback));
       rects.push_back(RECT{x, top, x + width, top + tm.tmHeight});
       x += width;
     }
@@ -425,6 +478,8 @@ class DatePicker {
       case DateField::kYear:
         d.wYear = static_cast<WORD>(std::clamp(d.wYear + step, 1601, 9999));
         break;
+      case DateField::kCallback:
+        return CallbackKey(step > 0 ? VK_UP : VK_DOWN);  // the up-down's arrows
       case DateField::kNone:
         return;
     }
@@ -460,6 +515,9 @@ class DatePicker {
     }
     if (key == VK_F4) return DropDown();
     if (!has_value_) return;
+    if (CurrentField() == DateField::kCallback && key != VK_LEFT && key != VK_RIGHT) {
+      return CallbackKey(key);
+    }
     switch (key) {
       case VK_LEFT: return MoveField(-1);
       case VK_RIGHT: return MoveField(1);
@@ -482,6 +540,7 @@ class DatePicker {
     if (!has_value_) return;
     if (c == u'/' || c == u'-' || c == u'.') return MoveField(1);
     if (c < u'0' || c > u'9') return;
+    if (CurrentField() == DateField::kCallback) return;  // its keys went to the parent
     int digit = c - u'0';
     DateField field = CurrentField();
     if (field == DateField::kYear) {

@@ -21,7 +21,9 @@ TEST(GetVersionExA, ReportsTheNtFamilyForEitherSizeOnly) {
     EXPECT_EQ(info.dwMinorVersion, 0u);
     EXPECT_EQ(info.dwBuildNumber, 19045u);
     EXPECT_STREQ(info.szCSDVersion, "");
-    if (size == sizeof info) EXPECT_EQ(info.wProductType, VER_NT_WORKSTATION);
+    if (size == sizeof info) {
+      EXPECT_EQ(info.wProductType, VER_NT_WORKSTATION);
+    }
   }
   for (DWORD size : {0u, 147u, 149u, 156u + 4u}) {
     OSVERSIONINFOA info;

@@ -1,5 +1,6 @@
 // The date picker: fields edited with the keyboard, the window text, the range, the
 // drop-down calendar and the order of its notifications.
+#include <algorithm>
 #include <sstream>
 
 #include "tests/platform/comctl/comctl_test_fixture.h"
@@ -363,6 +364,63 @@ TEST_F(DatePickerTest, PictureStringsShowTheDateTheirWay) {
   EXPECT_EQ(Text(), u"07/11/2027");
   SendMessageW(picker_, DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>("dd.MM.yyyy"));
   EXPECT_EQ(Text(), u"07.11.2027");
+}
+
+// A run of X is a callback field: the parent sizes it (DTN_FORMATQUERY), writes it
+// (DTN_FORMAT, its own buffer or the one given) and takes its keys (DTN_WMKEYDOWN), moving
+// the date by changing the one it is given. Left and Right still move between fields.
+TEST_F(DatePickerTest, CallbackFieldsAreTheParentsToShowAndEdit) {
+  std::vector<std::u16string> formats_asked;
+  std::vector<int> keys;
+  const WCHAR* const kOwnText = u"own";
+  handler_ = [&, base = handler_](HWND window, UINT message, WPARAM wparam,
+                                  LPARAM lparam) -> std::optional<LRESULT> {
+    if (message != WM_NOTIFY) return base(window, message, wparam, lparam);
+    auto* header = reinterpret_cast<NMHDR*>(lparam);
+    if (header->code == DTN_FORMATQUERYW) {
+      auto* query = reinterpret_cast<NMDATETIMEFORMATQUERYW*>(lparam);
+      formats_asked.push_back(query->pszFormat);
+      query->szMax = SIZE{40, 13};
+    } else if (header->code == DTN_FORMATW) {
+      auto* format = reinterpret_cast<NMDATETIMEFORMATW*>(lparam);
+      if (std::u16string(format->pszFormat) == u"X") {
+        format->pszDisplay = kOwnText;
+      } else {  // "XX": the quarter of the year, in the buffer given
+        const int quarter = (format->st.wMonth - 1) / 3 + 1;
+        format->szDisplay[0] = u'Q';
+        format->szDisplay[1] = static_cast<WCHAR>(u'0' + quarter);
+        format->szDisplay[2] = 0;
+      }
+    } else if (header->code == DTN_WMKEYDOWNW) {
+      auto* press = reinterpret_cast<NMDATETIMEWMKEYDOWNW*>(lparam);
+      keys.push_back(press->nVirtKey);
+      if (press->nVirtKey == VK_UP && std::u16string(press->pszFormat) == u"XX") {
+        press->st.wMonth = static_cast<WORD>(press->st.wMonth + 3 > 12 ? press->st.wMonth - 9 : press->st.wMonth + 3);
+        if (press->st.wMonth <= 3) ++press->st.wYear;
+      }
+    } else {
+      return base(window, message, wparam, lparam);
+    }
+    return 0;
+  };
+  ASSERT_TRUE(SendMessageW(picker_, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(u"XX yyyy X")));
+  EXPECT_EQ(Text(), u"Q4 2026 own");
+  notices_.clear();
+  Press("Up");  // the first field is the quarter: the parent moves the date a quarter on
+  EXPECT_EQ(keys, (std::vector<int>{VK_UP}));
+  EXPECT_EQ(Text(), u"Q1 2027 own");
+  EXPECT_EQ(Value().wMonth, 3);
+  EXPECT_EQ(Codes(), (std::vector<UINT>{DTN_DATETIMECHANGE}));
+  Press("Down '7 Right Up");  // Down reaches the parent and changes nothing; digits do not
+  EXPECT_EQ(keys, (std::vector<int>{VK_UP, VK_DOWN}));
+  EXPECT_EQ(Text(), u"Q1 2028 own");  // the year field is the picker's own
+  Press("Right Home");
+  EXPECT_EQ(keys, (std::vector<int>{VK_UP, VK_DOWN, VK_HOME}));
+  EXPECT_EQ(Codes().size(), 2u);
+  // Painting sizes both fields by the parent's answer.
+  RedrawWindow(picker_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_NE(std::find(formats_asked.begin(), formats_asked.end(), u"XX"), formats_asked.end());
+  EXPECT_NE(std::find(formats_asked.begin(), formats_asked.end(), u"X"), formats_asked.end());
 }
 
 }  // namespace

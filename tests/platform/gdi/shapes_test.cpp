@@ -183,7 +183,9 @@ TEST(Clipping, CutsEveryPrimitive) {
       for (int y = 0; y < 31; ++y)
         for (int x = 0; x < 31; ++x) {
           bool inside = x >= 8 && x < 20 && y >= 9 && y < 22;
-          if (!inside) ASSERT_EQ(c.At(x, y), kWhite) << name << " width " << pen_width << " at " << x << "," << y;
+          if (!inside) {
+            ASSERT_EQ(c.At(x, y), kWhite) << name << " width " << pen_width << " at " << x << "," << y;
+          }
           inside_touched |= inside && c.At(x, y) != kWhite;
         }
       EXPECT_TRUE(inside_touched) << name;

@@ -90,7 +90,9 @@ TEST_F(StaticTest, ShapesPaintTheirColours) {
   for (const Row& row : rows) {
     HWND s = MakeStatic(row.style, u"", RECT{10, 10, 50, 40});
     EXPECT_EQ(Pixel(s, 0, 0), GetSysColor(row.edge)) << row.style;
-    if (row.color >= 0) EXPECT_EQ(Pixel(s, 20, 15), GetSysColor(row.color)) << row.style;
+    if (row.color >= 0) {
+      EXPECT_EQ(Pixel(s, 20, 15), GetSysColor(row.color)) << row.style;
+    }
     else EXPECT_EQ(Pixel(s, 20, 15), GetSysColor(COLOR_WINDOW)) << row.style;  // the parent shows
     DestroyWindow(s);
   }
