@@ -2,6 +2,7 @@
 #include "platform/user/controls/window_scroll_tracking.h"
 
 #include "platform/user/controls/window_scroll_bars.h"
+#include "platform/user/press_loop.h"
 
 namespace platform::user::controls {
 namespace {
@@ -19,11 +20,6 @@ WORD CodeOf(ScrollPart part) {
     case ScrollPart::kPageAfter: return SB_PAGEDOWN;
     default: return SB_ENDSCROLL;
   }
-}
-
-bool IsMouseMessage(UINT message) {
-  return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
-         (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK);
 }
 
 class BarTracking {
@@ -59,36 +55,15 @@ class BarTracking {
   }
 
   void Run() {
-    while (IsWindow(window_) && GetCapture() == window_) {
-      MSG msg;
-      if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!(GetKeyState(VK_LBUTTON) & 0x8000)) break;  // released where we could not see
-        WaitMessage();
-        continue;
-      }
-      if (msg.message == WM_QUIT) {
-        PostQuitMessage(static_cast<int>(msg.wParam));  // for the program's own loop
-        break;
-      }
-      if (IsMouseMessage(msg.message)) {
-        if (msg.hwnd != window_) continue;
-        POINT screen{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
-        if (msg.message < WM_NCMOUSEMOVE || msg.message > WM_NCMBUTTONDBLCLK) ClientToScreen(window_, &screen);
-        if (msg.message == WM_LBUTTONUP || msg.message == WM_NCLBUTTONUP) {
-          Move(screen);
-          finished_ = true;
-          break;
-        }
-        if (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE) Move(screen);
-        continue;
-      }
-      if (msg.message == WM_TIMER && msg.hwnd == window_ && msg.wParam == kRepeatTimer) {
-        Repeat();
-        continue;
-      }
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
+    finished_ = FollowPress(window_, {
+        .moved = [this](POINT screen) { Move(screen); },
+        .released = [this](POINT screen) { Move(screen); },
+        .own = [this](const MSG& msg) {
+          if (msg.message != WM_TIMER || msg.hwnd != window_ || msg.wParam != kRepeatTimer) return false;
+          Repeat();
+          return true;
+        },
+    });
     Finish();
   }
 
