@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "platform/gdi/gdi_object.h"
+
 namespace platform::user::controls {
 
 HBRUSH CheckerTrackBrush() {
@@ -20,7 +22,11 @@ HBRUSH CheckerTrackBrush() {
     HBITMAP bitmap = CreateBitmap(8, 8, 1, 32, bits);
     HBRUSH made = CreatePatternBrush(bitmap);
     DeleteObject(bitmap);  // the brush keeps its own copy of the pattern
-    return made != nullptr ? made : GetSysColorBrush(COLOR_SCROLLBAR);
+    if (made == nullptr) return GetSysColorBrush(COLOR_SCROLLBAR);
+    // A system object like the colour brushes: kept for the process, and a program's
+    // DeleteObject cannot take it away from every scroll bar.
+    if (gdi::GdiObject* object = gdi::FindObject(made)) object->MarkStock();
+    return made;
   }();
   return brush;
 }
