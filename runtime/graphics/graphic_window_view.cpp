@@ -7,35 +7,13 @@
 #include "runtime/graphics/graphic_lock.h"
 #include "runtime/graphics/graphic_window.h"
 #include "runtime/graphics/surface_resize.h"
+#include "runtime/graphics/view_layout.h"
 
 namespace runtime {
 namespace {
 
 // Index of a bar in the surface's child_windows, as the scroll handling expects them.
 constexpr int kHorizontalBar = 0, kVerticalBar = 1;
-
-struct ViewLayout {
-  SIZE shown;  // the surface window's size
-  bool bar[2];
-};
-
-ViewLayout LayoutFor(SIZE client, SIZE bitmap, bool stretched) {
-  ViewLayout layout{client, {false, false}};
-  if (!stretched) {
-    const LONG bar_height = GetSystemMetrics(SM_CYHSCROLL);
-    const LONG bar_width = GetSystemMetrics(SM_CXVSCROLL);
-    bool& horizontal = layout.bar[kHorizontalBar];
-    bool& vertical = layout.bar[kVerticalBar];
-    horizontal = bitmap.cx > client.cx;
-    vertical = bitmap.cy > client.cy;
-    // One bar takes room from the other direction, which may then need its own.
-    if (horizontal && !vertical) vertical = bitmap.cy > client.cy - bar_height;
-    if (vertical && !horizontal) horizontal = bitmap.cx > client.cx - bar_width;
-    if (vertical) layout.shown.cx = std::max<LONG>(client.cx - bar_width, 0);
-    if (horizontal) layout.shown.cy = std::max<LONG>(client.cy - bar_height, 0);
-  }
-  return layout;
-}
 
 struct BarPlace {
   int x, y, width, height;
@@ -79,13 +57,13 @@ void lay_out_graphic_view(HWND window) {
   GetClientRect(window, &client);
   GraphicSurface& s = record->graphic;
   const bool stretched = (record->flags & GRAPHIC_STRETCHED) != 0;
-  const ViewLayout layout = LayoutFor(SIZE{client.right, client.bottom}, s.bitmap_size, stretched);
+  const ViewLayout layout = LayOutView(SIZE{client.right, client.bottom}, s.bitmap_size, stretched);
 
   take_graphic_lock();  // the view's fields are the drawing operations' as well
   s.client_size = layout.shown;
   s.scroll.x = std::clamp<LONG>(s.scroll.x, 0, std::max<LONG>(s.bitmap_size.cx - layout.shown.cx, 0));
   s.scroll.y = std::clamp<LONG>(s.scroll.y, 0, std::max<LONG>(s.bitmap_size.cy - layout.shown.cy, 0));
-  if (layout.bar[kHorizontalBar] || layout.bar[kVerticalBar]) {
+  if (layout.horizontal_bar || layout.vertical_bar) {
     record->flags |= GRAPHIC_ARROWS_SCROLL;
   } else {
     record->flags &= ~GRAPHIC_ARROWS_SCROLL;
@@ -96,14 +74,14 @@ void lay_out_graphic_view(HWND window) {
   SetWindowPos(surface, nullptr, 0, 0, layout.shown.cx, layout.shown.cy,
                SWP_NOZORDER | SWP_NOACTIVATE);
   HWND* bars = s.child_windows;
-  if (layout.bar[kHorizontalBar]) {
+  if (layout.horizontal_bar) {
     ShowBar(window, bars[kHorizontalBar], true,
             BarPlace{0, layout.shown.cy, layout.shown.cx, client.bottom - layout.shown.cy},
             s.bitmap_size.cx, layout.shown.cx, scroll.x);
   } else {
     DropBar(bars[kHorizontalBar]);
   }
-  if (layout.bar[kVerticalBar]) {
+  if (layout.vertical_bar) {
     ShowBar(window, bars[kVerticalBar], false,
             BarPlace{layout.shown.cx, 0, client.right - layout.shown.cx, layout.shown.cy},
             s.bitmap_size.cy, layout.shown.cy, scroll.y);
@@ -136,6 +114,71 @@ bool set_graphic_window_stretched(HWND window, bool stretched) {
   release_graphic_lock();
   lay_out_graphic_view(window);
   UpdateWindow(record->hwnd);
+  return true;
+}
+
+}  // namespace runtime
+
+namespace runtime {
+namespace {
+
+bool IsPlainGraphicControl(const DialogState* record) {
+  if (record == nullptr || record->kind != kind::kGraphicControl) return false;
+  const DialogState* frame = find_record(record->parent);
+  return frame == nullptr || (frame->flags & IS_GRAPHIC_WINDOW) == 0;
+}
+
+void SetBar(HWND control, int bar, LONG extent, LONG page, LONG position) {
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMax = extent - 1;
+  info.nPage = static_cast<UINT>(page);
+  info.nPos = position;
+  SetScrollInfo(control, bar, &info, TRUE);
+}
+
+}  // namespace
+
+void lay_out_graphic_control_view(HWND control) {
+  DialogState* record = find_record(control);
+  if (!IsPlainGraphicControl(record)) return;
+  GraphicSurface& s = record->graphic;
+  // The client area the control would have without bars.
+  RECT client{};
+  GetClientRect(control, &client);
+  const auto style = static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE));
+  const SIZE bare{client.right + ((style & WS_VSCROLL) ? GetSystemMetrics(SM_CXVSCROLL) : 0),
+                  client.bottom + ((style & WS_HSCROLL) ? GetSystemMetrics(SM_CYHSCROLL) : 0)};
+  const bool stretched = (record->flags & GRAPHIC_STRETCHED) != 0;
+  const ViewLayout layout = LayOutView(bare, s.bitmap_size, stretched);
+  ShowScrollBar(control, SB_HORZ, layout.horizontal_bar);
+  ShowScrollBar(control, SB_VERT, layout.vertical_bar);
+  GetClientRect(control, &client);
+
+  take_graphic_lock();
+  s.client_size = SIZE{client.right, client.bottom};
+  s.scroll.x = std::clamp<LONG>(s.scroll.x, 0, std::max<LONG>(s.bitmap_size.cx - client.right, 0));
+  s.scroll.y = std::clamp<LONG>(s.scroll.y, 0, std::max<LONG>(s.bitmap_size.cy - client.bottom, 0));
+  if (layout.horizontal_bar || layout.vertical_bar) {
+    record->flags |= GRAPHIC_ARROWS_SCROLL;
+  } else {
+    record->flags &= ~GRAPHIC_ARROWS_SCROLL;
+  }
+  const POINT scroll = s.scroll;
+  const SIZE bitmap = s.bitmap_size;
+  release_graphic_lock();
+
+  if (layout.horizontal_bar) SetBar(control, SB_HORZ, bitmap.cx, client.right, scroll.x);
+  if (layout.vertical_bar) SetBar(control, SB_VERT, bitmap.cy, client.bottom, scroll.y);
+  InvalidateRect(control, nullptr, FALSE);
+}
+
+bool set_graphic_control_view(HWND control, int view_width, int view_height) {
+  const DialogState* record = find_record(control);
+  if (!IsPlainGraphicControl(record) || (record->flags & GRAPHIC_STRETCHED) != 0) return false;
+  if (!resize_surface_bitmap(control, view_width, view_height)) return false;
+  lay_out_graphic_control_view(control);
   return true;
 }
 

@@ -63,6 +63,8 @@ void SizeWindow(const DialogState& record, int width, int height) {
 
 bool resize_surface(HWND surface, int width, int height) {
   if (!resize_surface_bitmap(surface, width, height)) return false;
+  // A control sized to show its whole picture needs no bars for a larger view.
+  if (GetWindowLongW(surface, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) ShowScrollBar(surface, SB_BOTH, FALSE);
   SizeWindow(*find_record(surface), width, height);
   return true;
 }

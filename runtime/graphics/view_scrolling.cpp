@@ -78,7 +78,11 @@ bool graphic_engine_scroll(HWND control, UINT message, WPARAM wParam, LPARAM lPa
   release_graphic_lock();
 
   if (offset < 0) return true;  // SB_ENDSCROLL and the like: nothing moves
-  if (bar != nullptr) SetScrollPos(bar, SB_CTL, offset, TRUE);
+  if (bar != nullptr) {
+    SetScrollPos(bar, SB_CTL, offset, TRUE);
+  } else if (GetWindowLongW(control, GWL_STYLE) & (horizontal ? WS_HSCROLL : WS_VSCROLL)) {
+    SetScrollPos(control, horizontal ? SB_HORZ : SB_VERT, offset, TRUE);  // its own bars
+  }
   InvalidateRect(control, nullptr, FALSE);
   UpdateWindow(control);
   return true;

@@ -6,7 +6,9 @@
 #include "runtime/dialogs/window_metrics.h"
 #include "runtime/graphics/graphic_window.h"
 #include "runtime/graphics/graphic_window_view.h"
+#include "runtime/graphics/shape_operations.h"
 #include "runtime/graphics/surface_resize.h"
+#include "tests/platform/gdi/golden.h"
 #include "tests/runtime/graphics/bitmap_fixture.h"
 
 namespace runtime::testing {
@@ -225,6 +227,76 @@ TEST_F(GraphicWindows, AViewLargerThanTheWindowScrollsWithBars) {
   EXPECT_EQ(record.flags & GRAPHIC_ARROWS_SCROLL, 0u) << "keys reach last_key again";
   EXPECT_FALSE(set_graphic_window_view(window_, 0, 30));
   EXPECT_FALSE(set_graphic_window_view(surface, 50, 50)) << "the surface is no graphic window";
+}
+
+// A graphic control in a dialog keeps its place and outer size and shows its own bars
+// for a larger view; they and the keys scroll it, and a view that fits drops them.
+TEST_F(GraphicWindows, AGraphicControlWithALargerViewShowsItsOwnBars) {
+  HWND control = MakeSurface(80, 60);
+  ASSERT_NE(control, nullptr);
+  RECT outer{};
+  GetWindowRect(control, &outer);
+  ASSERT_TRUE(set_graphic_control_view(control, 200, 60));
+  const DialogState& record = Record();
+  const int bar_width = GetSystemMetrics(SM_CXVSCROLL), bar_height = GetSystemMetrics(SM_CYHSCROLL);
+  const auto style = [&] { return static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE)); };
+  EXPECT_EQ(style() & (WS_HSCROLL | WS_VSCROLL), static_cast<DWORD>(WS_HSCROLL | WS_VSCROLL));
+  RECT shown{}, outer_now{};
+  GetClientRect(control, &shown);
+  GetWindowRect(control, &outer_now);
+  EXPECT_EQ(shown.right, 80 - bar_width);
+  EXPECT_EQ(shown.bottom, 60 - bar_height);
+  EXPECT_EQ(record.graphic.client_size.cx, shown.right);
+  EXPECT_TRUE(EqualRect(&outer, &outer_now)) << "the control keeps its place and size";
+  EXPECT_NE(record.flags & GRAPHIC_ARROWS_SCROLL, 0u);
+
+  SendMessageW(control, WM_KEYDOWN, VK_RIGHT, 0x14D0001);
+  EXPECT_GT(record.graphic.scroll.x, 0) << "the arrow scrolls the view";
+  EXPECT_EQ(GetScrollPos(control, SB_HORZ), record.graphic.scroll.x);
+  SendMessageW(control, WM_HSCROLL, SB_BOTTOM, 0);  // what its own bar sends
+  EXPECT_EQ(record.graphic.scroll.x, 200 - (80 - bar_width));
+  EXPECT_EQ(GetScrollPos(control, SB_HORZ), record.graphic.scroll.x);
+  SendMessageW(control, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 7), 0);
+  EXPECT_EQ(record.graphic.scroll.x, 7);
+
+  // As the dialog shows it: the picture from the offset, the bars beside it.
+  move_to(0, 0, false);
+  draw_line(199, 43, 0, false);
+  draw_box(150, 10, 190, 30, 0, kEllipseCorners, 0x0000FF, 0);
+  SendMessageW(control, WM_HSCROLL, SB_BOTTOM, 0);
+  ShowWindow(dialog_, SW_SHOW);
+  UpdateWindow(dialog_);
+  HDC screen = GetDC(dialog_);
+  HDC copy = CreateCompatibleDC(screen);
+  HBITMAP picture = CreateCompatibleBitmap(screen, 100, 80);
+  HGDIOBJ old = SelectObject(copy, picture);
+  BitBlt(copy, 0, 0, 100, 80, screen, 0, 0, SRCCOPY);
+  EXPECT_TRUE(platform::gdi::testing::MatchesGolden(copy, "graphic_control_view"));
+  SelectObject(copy, old);
+  DeleteObject(picture);
+  DeleteDC(copy);
+  ReleaseDC(dialog_, screen);
+
+  ASSERT_TRUE(set_graphic_control_view(control, 80, 60));
+  EXPECT_EQ(style() & (WS_HSCROLL | WS_VSCROLL), 0u);
+  GetClientRect(control, &shown);
+  EXPECT_EQ(shown.right, 80);
+  EXPECT_EQ(record.graphic.scroll.x, 0);
+  EXPECT_EQ(record.flags & GRAPHIC_ARROWS_SCROLL, 0u) << "keys reach last_key again";
+
+  // Sized to show its whole picture, a control needs no bars.
+  ASSERT_TRUE(set_graphic_control_view(control, 80, 150));
+  EXPECT_NE(style() & WS_VSCROLL, 0u);
+  ASSERT_TRUE(resize_surface(control, 50, 60));
+  GetClientRect(control, &shown);
+  EXPECT_EQ(style() & (WS_HSCROLL | WS_VSCROLL), 0u);
+  EXPECT_EQ(shown.right, 50);
+  EXPECT_EQ(shown.bottom, 60);
+
+  EXPECT_FALSE(set_graphic_control_view(control, 0, 60));
+  Make(u"View", 40, 30);
+  EXPECT_FALSE(set_graphic_control_view(graphic_window_surface(window_), 80, 80))
+      << "a graphic window's surface has the window's own view";
 }
 
 TEST_F(GraphicWindows, KeysReachLastKey) {
