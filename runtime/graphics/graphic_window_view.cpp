@@ -15,6 +15,17 @@ namespace {
 // Index of a bar in the surface's child_windows, as the scroll handling expects them.
 constexpr int kHorizontalBar = 0, kVerticalBar = 1;
 
+// A bar's range: the bitmap's extent, a page of what is shown, the view's offset.
+void SetBar(HWND window, int bar, LONG extent, LONG page, LONG position) {
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMax = extent - 1;
+  info.nPage = static_cast<UINT>(page);
+  info.nPos = position;
+  SetScrollInfo(window, bar, &info, TRUE);
+}
+
 struct BarPlace {
   int x, y, width, height;
 };
@@ -33,13 +44,7 @@ void ShowBar(HWND frame, HWND& bar, bool horizontal, BarPlace place, LONG extent
     SetWindowPos(bar, nullptr, place.x, place.y, place.width, place.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  SCROLLINFO info{};
-  info.cbSize = sizeof info;
-  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  info.nMax = extent - 1;
-  info.nPage = static_cast<UINT>(page);
-  info.nPos = position;
-  SetScrollInfo(bar, SB_CTL, &info, TRUE);
+  SetBar(bar, SB_CTL, extent, page, position);
 }
 
 void DropBar(HWND& bar) {
@@ -126,16 +131,6 @@ bool IsPlainGraphicControl(const DialogState* record) {
   if (record == nullptr || record->kind != kind::kGraphicControl) return false;
   const DialogState* frame = find_record(record->parent);
   return frame == nullptr || (frame->flags & IS_GRAPHIC_WINDOW) == 0;
-}
-
-void SetBar(HWND control, int bar, LONG extent, LONG page, LONG position) {
-  SCROLLINFO info{};
-  info.cbSize = sizeof info;
-  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  info.nMax = extent - 1;
-  info.nPage = static_cast<UINT>(page);
-  info.nPos = position;
-  SetScrollInfo(control, bar, &info, TRUE);
 }
 
 }  // namespace
