@@ -142,10 +142,10 @@ Question RadioQuestion(const std::vector<const ControlView*>& group, const std::
   return q;
 }
 
-InputEvent Click(HWND control) {
+InputEvent ClickOn(int id) {
   InputEvent click;
   click.kind = InputKind::kClickId;
-  click.id = GetDlgCtrlID(control);
+  click.id = id;
   return click;
 }
 
@@ -170,9 +170,9 @@ std::vector<Question> QuestionsFor(HWND window, bool spanish, std::vector<std::s
         if (r.enabled) group.push_back(&r);
         at = next;
       }
+      if (group.empty()) continue;
       const ControlView* label = GroupBoxOf(w, c);
       if (label == nullptr) label = LabelOf(w, c);
-      if (group.empty()) continue;
       if (label != nullptr && label->kind == ControlKind::kLabel) labels_used.push_back(label);
       questions.push_back(RadioQuestion(group, label != nullptr ? Utf8(label->text) : ""));
       continue;
@@ -327,7 +327,7 @@ AnswerResult Answer(const Question& question, std::string_view line, bool spanis
         result.accepted = false;
         result.complaint = spanish ? "Responda s o n." : "Answer y or n.";
       } else if (want != on) {
-        result.click = Click(question.control);
+        result.click = ClickOn(GetDlgCtrlID(question.control));
       }
       break;
     }
@@ -343,11 +343,7 @@ AnswerResult Answer(const Question& question, std::string_view line, bool spanis
         break;
       }
       result.accepted = true;
-      if (chosen != question.default_index) {
-        result.click = InputEvent{};
-        result.click->kind = InputKind::kClickId;
-        result.click->id = question.ids[static_cast<std::size_t>(chosen)];
-      }
+      if (chosen != question.default_index) result.click = ClickOn(question.ids[static_cast<std::size_t>(chosen)]);
       break;
     }
     case QuestionKind::kButtons: {
@@ -358,10 +354,7 @@ AnswerResult Answer(const Question& question, std::string_view line, bool spanis
         break;
       }
       result.accepted = true;
-      InputEvent click;
-      click.kind = InputKind::kClickId;
-      click.id = question.ids[static_cast<std::size_t>(chosen)];
-      result.click = click;
+      result.click = ClickOn(question.ids[static_cast<std::size_t>(chosen)]);
       break;
     }
   }

@@ -26,6 +26,25 @@ void SetBar(HWND window, int bar, LONG extent, LONG page, LONG position) {
   SetScrollInfo(window, bar, &info, TRUE);
 }
 
+// The view's fields for a new shown size, under the graphic lock (the drawing operations
+// read them too): the offset kept inside the bitmap, and scrolling by keys while there are
+// bars. Returns the offset.
+POINT ApplyView(DialogState& record, SIZE shown, bool bars) {
+  GraphicSurface& s = record.graphic;
+  take_graphic_lock();
+  s.client_size = shown;
+  s.scroll.x = std::clamp<LONG>(s.scroll.x, 0, std::max<LONG>(s.bitmap_size.cx - shown.cx, 0));
+  s.scroll.y = std::clamp<LONG>(s.scroll.y, 0, std::max<LONG>(s.bitmap_size.cy - shown.cy, 0));
+  if (bars) {
+    record.flags |= GRAPHIC_ARROWS_SCROLL;
+  } else {
+    record.flags &= ~GRAPHIC_ARROWS_SCROLL;
+  }
+  const POINT scroll = s.scroll;
+  release_graphic_lock();
+  return scroll;
+}
+
 struct BarPlace {
   int x, y, width, height;
 };
@@ -64,17 +83,7 @@ void lay_out_graphic_view(HWND window) {
   const bool stretched = (record->flags & GRAPHIC_STRETCHED) != 0;
   const ViewLayout layout = LayOutView(SIZE{client.right, client.bottom}, s.bitmap_size, stretched);
 
-  take_graphic_lock();  // the view's fields are the drawing operations' as well
-  s.client_size = layout.shown;
-  s.scroll.x = std::clamp<LONG>(s.scroll.x, 0, std::max<LONG>(s.bitmap_size.cx - layout.shown.cx, 0));
-  s.scroll.y = std::clamp<LONG>(s.scroll.y, 0, std::max<LONG>(s.bitmap_size.cy - layout.shown.cy, 0));
-  if (layout.horizontal_bar || layout.vertical_bar) {
-    record->flags |= GRAPHIC_ARROWS_SCROLL;
-  } else {
-    record->flags &= ~GRAPHIC_ARROWS_SCROLL;
-  }
-  const POINT scroll = s.scroll;
-  release_graphic_lock();
+  const POINT scroll = ApplyView(*record, layout.shown, layout.horizontal_bar || layout.vertical_bar);
 
   SetWindowPos(surface, nullptr, 0, 0, layout.shown.cx, layout.shown.cy,
                SWP_NOZORDER | SWP_NOACTIVATE);
@@ -122,9 +131,6 @@ bool set_graphic_window_stretched(HWND window, bool stretched) {
   return true;
 }
 
-}  // namespace runtime
-
-namespace runtime {
 namespace {
 
 bool IsPlainGraphicControl(const DialogState* record) {
@@ -133,47 +139,35 @@ bool IsPlainGraphicControl(const DialogState* record) {
   return frame == nullptr || (frame->flags & IS_GRAPHIC_WINDOW) == 0;
 }
 
-}  // namespace
-
-void lay_out_graphic_control_view(HWND control) {
-  DialogState* record = find_record(control);
-  if (!IsPlainGraphicControl(record)) return;
-  GraphicSurface& s = record->graphic;
+// Shows or hides the control's own bars for its client and bitmap sizes (never stretched:
+// a stretched picture has no view to scroll).
+void LayOutControlView(DialogState& record) {
+  HWND control = record.hwnd;
   // The client area the control would have without bars.
   RECT client{};
   GetClientRect(control, &client);
   const auto style = static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE));
   const SIZE bare{client.right + ((style & WS_VSCROLL) ? GetSystemMetrics(SM_CXVSCROLL) : 0),
                   client.bottom + ((style & WS_HSCROLL) ? GetSystemMetrics(SM_CYHSCROLL) : 0)};
-  const bool stretched = (record->flags & GRAPHIC_STRETCHED) != 0;
-  const ViewLayout layout = LayOutView(bare, s.bitmap_size, stretched);
+  const ViewLayout layout = LayOutView(bare, record.graphic.bitmap_size, /*stretched=*/false);
   ShowScrollBar(control, SB_HORZ, layout.horizontal_bar);
   ShowScrollBar(control, SB_VERT, layout.vertical_bar);
   GetClientRect(control, &client);
-
-  take_graphic_lock();
-  s.client_size = SIZE{client.right, client.bottom};
-  s.scroll.x = std::clamp<LONG>(s.scroll.x, 0, std::max<LONG>(s.bitmap_size.cx - client.right, 0));
-  s.scroll.y = std::clamp<LONG>(s.scroll.y, 0, std::max<LONG>(s.bitmap_size.cy - client.bottom, 0));
-  if (layout.horizontal_bar || layout.vertical_bar) {
-    record->flags |= GRAPHIC_ARROWS_SCROLL;
-  } else {
-    record->flags &= ~GRAPHIC_ARROWS_SCROLL;
-  }
-  const POINT scroll = s.scroll;
-  const SIZE bitmap = s.bitmap_size;
-  release_graphic_lock();
-
-  if (layout.horizontal_bar) SetBar(control, SB_HORZ, bitmap.cx, client.right, scroll.x);
-  if (layout.vertical_bar) SetBar(control, SB_VERT, bitmap.cy, client.bottom, scroll.y);
+  const SIZE shown{client.right, client.bottom};
+  const POINT scroll = ApplyView(record, shown, layout.horizontal_bar || layout.vertical_bar);
+  const SIZE bitmap = record.graphic.bitmap_size;
+  if (layout.horizontal_bar) SetBar(control, SB_HORZ, bitmap.cx, shown.cx, scroll.x);
+  if (layout.vertical_bar) SetBar(control, SB_VERT, bitmap.cy, shown.cy, scroll.y);
   InvalidateRect(control, nullptr, FALSE);
 }
 
+}  // namespace
+
 bool set_graphic_control_view(HWND control, int view_width, int view_height) {
-  const DialogState* record = find_record(control);
+  DialogState* record = find_record(control);
   if (!IsPlainGraphicControl(record) || (record->flags & GRAPHIC_STRETCHED) != 0) return false;
   if (!resize_surface_bitmap(control, view_width, view_height)) return false;
-  lay_out_graphic_control_view(control);
+  LayOutControlView(*record);
   return true;
 }
 

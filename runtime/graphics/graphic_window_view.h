@@ -32,7 +32,4 @@ bool set_graphic_window_stretched(HWND window, bool stretched);
 // stretched surface, or a bitmap that cannot be made.
 bool set_graphic_control_view(HWND control, int view_width, int view_height);
 
-// Shows or hides the control's bars for its client and bitmap sizes (after either changes).
-void lay_out_graphic_control_view(HWND control);
-
 }  // namespace runtime
